@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Shared set-up of run.sh and test.sh: installs the Debian packages Norvane
+# needs (only those missing, so a second run is quick), then configures and
+# builds. "setup.sh main" builds the program; "setup.sh all" adds the
+# sanitizer build of the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  fonts-liberation clang libclang-rt-14-dev
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(( $(nproc) + 1 ))
+build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${1:-main}" = all ]; then
+  build build-asan -DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON \
+    -DNORVANE_BUILD_BENCH=OFF -DNORVANE_BUILD_SHELL=OFF
+fi

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the sanitizer build first, then the
+# normal build, whose CTest summary ends the output.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh all
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"

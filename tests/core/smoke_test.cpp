@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "core/CalcHost.h"
+
+TEST(CalcHost, DefaultsDoNothing)
+{
+    CalcHost host;
+    EXPECT_FALSE(host.DebuggerOpen());
+    EXPECT_TRUE(host.AskSaveProgramPath().empty());
+}
