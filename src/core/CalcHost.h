@@ -17,8 +17,8 @@ public:
     // pc changed by a jump, call, return or step. In run mode the debugger tests the
     // breakpoint of that step and, if it fires, stops the run (by sending R/S).
     virtual void MoveCurrentStep(int /*pc*/) {}
-    // One listing line of user memory changed; step -1 means all of them.
-    virtual void RefreshListing(int /*step*/) {}
+    // Listing lines first..last (inclusive) of the executing area changed.
+    virtual void RefreshListing(int /*first*/, int /*last*/) {}
     // Registers first..last (inclusive) changed; the debugger tests register breakpoints.
     virtual void RefreshRegisters(int /*first*/, int /*last*/) {}
     // Hierarchy lines first..last (inclusive) of the pending-operation stack changed.
