@@ -1,0 +1,36 @@
+#pragma once
+// The key-label strip: a title band and two bands of five key labels (or
+// one free text each) drawn over the calculator picture below the display.
+
+#include <QRect>
+#include <QString>
+#include <array>
+#include <vector>
+
+class QPainter;
+struct MacroRun;
+
+enum { kStripKeys = 5, kStripLines = 2 };
+
+struct StripTexts {
+    QString title;
+    QString programLabel;
+    std::array<QString, kStripLines> lines;                // top, bottom
+    std::array<QString, kStripKeys * kStripLines> labels;  // A top, A bottom, B top, ...
+
+    QString& Label(int key, int line) { return labels[key * kStripLines + line]; }
+    const QString& Label(int key, int line) const { return labels[key * kStripLines + line]; }
+    // The strip is drawn only when it has something to show.
+    bool HasText() const;
+};
+
+inline constexpr QPoint kMainWindowStripOrigin{27, 181};
+inline constexpr QSize kStripSize{330, 63};
+// What the main window repaints when the strip texts change.
+inline constexpr QRect kMainWindowStripRect{27, 181, 330, 63};
+
+inline constexpr int kStripCellWidth = 66;
+inline constexpr int kStripBandHeight = 21;
+
+void DrawLabelStrip(QPainter& painter, int left, int top, bool topMerged, bool bottomMerged,
+                    const StripTexts& texts, std::vector<MacroRun>* drawnRuns = nullptr);
