@@ -2,19 +2,154 @@
 
 #include "core/CalcHost.h"
 
-CPile::CPile(int& errorFlag_, CalcHost* host_) : errorFlag(errorFlag_), host(host_) {}
-void CPile::Clear() {}
-void CPile::PlaceOperand(const CNombre& x) { operands[level] = x; operandReady = true; }
+namespace {
+
+constexpr int PrecedenceTable[] = {9, 9, 8, 8, 7, 7, 1, 1, 0};
+
+} // namespace
+
+CPile::CPile(int& errorFlag_, CalcHost* host_) : errorFlag(errorFlag_), host(host_)
+{
+    NotifyHierarchy(0, HierarchyRegisters - 1);
+}
+
+void CPile::Clear()
+{
+    openCount = 0;
+    level = 0;
+    operandReady = true;
+    for (int32_t& count : parenCounts)
+        count = 0;
+    NotifyHierarchy(0, HierarchyRegisters - 1);
+}
+
+void CPile::PlaceOperand(const CNombre& x)
+{
+    operands[level] = x;
+    operandReady = true;
+}
+
 void CPile::ReplaceTop(const CNombre& x) { operands[level] = x; }
-void CPile::Reduce(int, bool) {}
-void CPile::Apply(int) {}
-void CPile::StoreHier(int, const CNombre&) {}
-CNombre CPile::RecallHier(int) const { return {}; }
-void CPile::AddHier(int, const CNombre&) {}
-void CPile::SubtractHier(int, const CNombre&) {}
-void CPile::MultiplyHier(int, const CNombre&) {}
-void CPile::DivideHier(int, const CNombre&) {}
-int CPile::Precedence(int) { return 0; }
-void CPile::Combine(int, int) {}
-bool CPile::HierSlot(int, CNombre*&) { return false; }
-void CPile::NotifyHierarchy(int, int) const {}
+
+int CPile::Precedence(int code)
+{
+    return code >= Root && code <= Equals ? PrecedenceTable[code] : -1;
+}
+
+void CPile::Combine(int leftSlot, int code)
+{
+    CNombre& left = operands[leftSlot];
+    const CNombre& right = operands[leftSlot + 1];
+    bool negativeBase = false;
+    switch (code) {
+    case Root: {
+        const CNombre reciprocal = CNombre::FromDouble(1.0 / right.ToDouble());
+        left = CNombre::Power(left, reciprocal, negativeBase);
+        break;
+    }
+    case Power:
+        left = CNombre::Power(left, right, negativeBase);
+        break;
+    case Multiply:
+        left *= right;
+        break;
+    case Divide:
+        left /= right;
+        break;
+    case Add:
+        left += right;
+        break;
+    case Subtract:
+        left -= right;
+        break;
+    default:
+        break;
+    }
+    if (negativeBase)
+        errorFlag = 1;
+}
+
+void CPile::Reduce(int threshold, bool throughParens)
+{
+    while (level >= 1) {
+        if (!throughParens && parenCounts[level] > 0)
+            break;
+        const int code = operators[level - 1];
+        if (Precedence(code) < threshold)
+            break;
+        Combine(level - 1, code);
+        --level;
+    }
+    NotifyHierarchy(0, HierarchyRegisters - 1);
+}
+
+void CPile::Apply(int code)
+{
+    if (code == OpenParen) {
+        ++openCount;
+        if (openCount == MaxOpenParens + 1)
+            errorFlag = 1;
+        else
+            ++parenCounts[level];
+        NotifyHierarchy(0, HierarchyRegisters - 1);
+        return;
+    }
+    if (code < Root || code > Equals || !operandReady) {
+        errorFlag = 1;
+        return;
+    }
+    Reduce(Precedence(code), code == Equals);
+    if (code == CloseParen) {
+        if (openCount > 0)
+            --openCount;
+        if (parenCounts[level] > 0)
+            --parenCounts[level];
+        operandReady = true;
+    } else if (code == Equals) {
+        for (int32_t& count : parenCounts)
+            count = 0;
+        openCount = 0;
+        operandReady = true;
+    } else {
+        operators[level] = code;
+        if (level == Size - 1) {
+            errorFlag = 1;
+        } else {
+            operands[level + 1] = operands[level];
+            ++level;
+            operandReady = false;
+        }
+    }
+    NotifyHierarchy(0, HierarchyRegisters - 1);
+}
+
+void CPile::ChangeHier(int n, const CNombre& x, CNombre& (CNombre::*change)(const CNombre&))
+{
+    if (n < 1 || n > HierarchyRegisters)
+        return;
+    (operands[n - 1].*change)(x);
+    NotifyHierarchy(n - 1, n - 1);
+}
+
+void CPile::StoreHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator=); }
+void CPile::AddHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator+=); }
+void CPile::SubtractHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator-=); }
+void CPile::MultiplyHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator*=); }
+
+void CPile::DivideHier(int n, const CNombre& x)
+{
+    // Dividing a hierarchy register by zero is quietly refused.
+    if (!x.IsZero())
+        ChangeHier(n, x, &CNombre::operator/=);
+}
+
+CNombre CPile::RecallHier(int n) const
+{
+    return n >= 1 && n <= HierarchyRegisters ? operands[n - 1] : CNombre();
+}
+
+void CPile::NotifyHierarchy(int first, int last) const
+{
+    if (host && host->DebuggerOpen())
+        host->RefreshHierarchy(first, last);
+}

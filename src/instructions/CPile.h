@@ -71,6 +71,6 @@ public:
 
 private:
     void Combine(int leftSlot, int code);
-    bool HierSlot(int n, CNombre*& slot);
+    void ChangeHier(int n, const CNombre& x, CNombre& (CNombre::*change)(const CNombre&));
     void NotifyHierarchy(int first, int last) const;
 };
