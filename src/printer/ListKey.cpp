@@ -1,0 +1,4 @@
+// List from the keyboard: the program listing file.
+#include "core/CCalc.h"
+
+void CCalc::ListProgram() {}
