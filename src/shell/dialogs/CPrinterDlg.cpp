@@ -1,0 +1,133 @@
+#include "shell/dialogs/CPrinterDlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcPrinterDlg, "norvane.printer.window", QtWarningMsg)
+
+namespace {
+CPrinterDlg* openPrinterDialog = nullptr;
+const QString kTwentyColumns = "01234567890123456789";
+constexpr int kExtraWidth = 38;
+}
+
+CPrinterDlg::CPrinterDlg(QWidget* parent)
+    : CDlg(kTemplate, parent),
+      list(new QListWidget(this)),
+      clearButton(new QPushButton("C&lear", this)),
+      copyButton(new QPushButton("&Copy", this))
+{
+    setWindowTitle("TI Printer");
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    BindCommand(clearButton, kClear);
+    BindCommand(copyButton, kCopy);
+    openPrinterDialog = this;
+}
+
+CPrinterDlg::~CPrinterDlg()
+{
+    if (openPrinterDialog == this)
+        openPrinterDialog = nullptr;
+}
+
+CPrinterDlg* CPrinterDlg::Instance()
+{
+    return openPrinterDialog;
+}
+
+bool CPrinterDlg::OnInitDialog()
+{
+    listFont_ = QFont("Courier New");
+    listFont_.setStyleHint(QFont::Monospace);
+    listFont_.setPointSize(14);
+    listFont_.setWeight(QFont::Normal);
+    list->setFont(listFont_);
+
+    const int textWidth = QFontMetrics(listFont_).horizontalAdvance(kTwentyColumns);
+    const int scrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int edgeWidth = list->frameWidth();
+    // Qt's geometry is the client area: there is no frame to add.
+    fixedWidth_ = textWidth + scrollWidth + 2 * edgeWidth + kExtraWidth;
+
+    buttonSize_ = clearButton->sizeHint().expandedTo(copyButton->sizeHint());
+    clearButton->resize(buttonSize_);
+    copyButton->resize(buttonSize_);
+    qCDebug(lcPrinterDlg, "Largeur = %d,   Boutons=%dx%d, Scroll=%d, 3D=%d", fixedWidth_,
+            buttonSize_.width(), buttonSize_.height(), scrollWidth, edgeWidth);
+
+    setMinimumWidth(fixedWidth_);
+    setMaximumWidth(fixedWidth_);
+    setMinimumHeight(buttonSize_.height() + 3 * kGap + 2 * QFontMetrics(listFont_).height());
+    resize(fixedWidth_, std::max(height(), 400));
+    RecalcLayout();
+    return true;
+}
+
+bool CPrinterDlg::OnCommand(int id)
+{
+    switch (id) {
+    case kClear:
+        list->clear();
+        return true;
+    case kCopy:
+        QApplication::clipboard()->setText(SelectedText());
+        return true;
+    case kDialogCancel:
+        // Close box and Escape: the window goes away, its reference with it.
+        if (openPrinterDialog == this)
+            openPrinterDialog = nullptr;
+        hide();
+        deleteLater();
+        return true;
+    default:
+        return CDlg::OnCommand(id);
+    }
+}
+
+void CPrinterDlg::AppendLine(const QString& line)
+{
+    list->addItem(line);
+    list->scrollToBottom();
+}
+
+QString CPrinterDlg::SelectedText() const
+{
+    QString text;
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem* item = list->item(row);
+        if (item->isSelected())
+            text += item->text() + u'\n';
+    }
+    return text;
+}
+
+void CPrinterDlg::resizeEvent(QResizeEvent* event)
+{
+    CDlg::resizeEvent(event);
+    RecalcLayout();
+}
+
+void CPrinterDlg::RecalcLayout()
+{
+    const int w = width();
+    const int h = height();
+    const int bh = buttonSize_.height();
+    qCDebug(lcPrinterDlg, "RecalcLayout : largeur=%d, hauteur=%d", w, h);
+    list->setGeometry(kGap, kGap, std::max(0, w - 2 * kGap), std::max(0, h - bh - 3 * kGap));
+    clearButton->move(kGap, h - bh - kGap);
+    copyButton->move(buttonSize_.width() + 2 * kGap, h - bh - kGap);
+}
+
+void WritePrinterLine(const QString& line)
+{
+    if (CPrinterDlg* dialog = CPrinterDlg::Instance())
+        dialog->AppendLine(line);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// "TI Printer": a modeless window that echoes every printed line. Its width
+// is fixed to twenty printer columns; only its height follows the user.
+
+#include "shell/dialogs/CDlg.h"
+
+#include <QFont>
+
+class QListWidget;
+class QPushButton;
+
+class CPrinterDlg : public CDlg {
+    Q_OBJECT
+public:
+    enum Control { kCopy = 1040, kList = 1041, kClear = 1042 };
+    static constexpr int kTemplate = 146;
+    static constexpr int kGap = 16;
+
+    explicit CPrinterDlg(QWidget* parent = nullptr);
+    ~CPrinterDlg() override;
+
+    // The open printer window, or null.
+    static CPrinterDlg* Instance();
+
+    bool OnInitDialog() override;
+    bool OnCommand(int id) override;
+
+    void AppendLine(const QString& line);
+    // The selected lines in list order, each ended by a line feed.
+    QString SelectedText() const;
+    int FixedWidth() const { return fixedWidth_; }
+
+    QListWidget* list;
+    QPushButton* clearButton;
+    QPushButton* copyButton;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void RecalcLayout();
+
+    QFont listFont_;
+    int fixedWidth_ = 0;
+    QSize buttonSize_;
+};
+
+// One printed line for the printer window, when it is open. The engine has
+// already written the line to the print file.
+void WritePrinterLine(const QString& line);
