@@ -1,0 +1,211 @@
+#include "storage/ModuleLibrary.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "core/CCalc.h"
+#include "storage/AtomicFile.h"
+#include "storage/FileErrors.h"
+#include "storage/ReadFile.h"
+
+using namespace storage;
+
+namespace {
+
+constexpr std::size_t kNameLength = 31;
+
+bool ValidSlot(int slot) { return slot >= 0 && slot < ModuleLibrary::kSlots; }
+bool ValidProgram(int program) { return program >= 1 && program <= ModuleLibrary::kPrograms; }
+int SlotOfProgram(int program) { return (program - 1) / kModulePrograms; }
+std::size_t IndexInSlot(int program) { return static_cast<std::size_t>((program - 1) % kModulePrograms); }
+
+std::wstring ShownName(const std::filesystem::path& path) {
+    std::wstring name = path.stem().wstring();
+    if (name.size() > kNameLength)
+        name.resize(kNameLength);
+    return name;
+}
+
+} // namespace
+
+ModuleLibrary::ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, std::filesystem::path masterFolder)
+    : calc_(calc), builtInImage_(builtInImage), masterMemoPath_(std::move(masterFolder) / "Master.tiz") {
+    InitModuleSlots();
+}
+
+void ModuleLibrary::InitModuleSlots() {
+    for (auto& slot : slots_)
+        slot = ModuleSlot{{}, true, false, ModuleKind::Empty, {}, {}, masterMemoPath_};
+}
+
+std::wstring ModuleLibrary::SettingName(int slot) { return L"Modul #" + std::to_wstring(slot); }
+
+void ModuleLibrary::Install(int slot, const ModuleImage& image) {
+    // The rest of each area is left as it was, as the calculator's module swap leaves it.
+    for (int p = 0; p < kModulePrograms; ++p) {
+        const auto steps = image.Program(p);
+        std::copy(steps.begin(), steps.end(), calc_.programMemory[kModulePrograms * slot + p + 1]);
+    }
+    SlotAt(slot).lengths = image.lengths;
+    RefreshIfShown(slot);
+}
+
+// The debugger lists the executing area; when that lies in the slot it changed.
+void ModuleLibrary::RefreshIfShown(int slot) {
+    const int area = static_cast<int>((calc_.areaBase - calc_.programMemory[0]) / CCalc::StepCount);
+    if (area > kModulePrograms * slot && area <= kModulePrograms * (slot + 1))
+        calc_.NotifyListing(0, CCalc::LastStep);
+}
+
+bool ModuleLibrary::LoadBuiltInModule(int slot) {
+    if (!ValidSlot(slot) || builtInImage_.empty())
+        return false;
+    const ModuleParse parsed = ParseModuleImage(builtInImage_);
+    if (!parsed.image)
+        return false;
+    Install(slot, *parsed.image);
+    ModuleSlot& s = SlotAt(slot);
+    s.name = kMasterLibrary;
+    s.path.clear();
+    s.memoPath = masterMemoPath_;
+    s.readOnly = true;
+    s.kind = ModuleKind::BuiltIn;
+    s.modified = false;
+    return true;
+}
+
+bool ModuleLibrary::LoadModuleFile(int slot, const std::filesystem::path& path) {
+    if (!ValidSlot(slot))
+        return false;
+    const ReadResult read = ReadFileBytes(path, kLongestModule);
+    if (!read.opened) {
+        if (read.error != ENOENT)
+            ReportSystemError(calc_, L"Unable to load module", read.error);
+        return false;
+    }
+    if (read.failed) {
+        ReportSystemError(calc_, L"Unable to load module", read.error);
+        return false;
+    }
+    const ModuleParse parsed = ParseModuleImage(read.bytes);
+    if (!parsed.image) {
+        ReportRefusal(calc_, L"Unable to load module", FileNameOf(path) + L": " + parsed.problem);
+        return false;
+    }
+    Install(slot, *parsed.image);
+    ModuleSlot& s = SlotAt(slot);
+    s.path = path;
+    s.name = ShownName(path);
+    s.memoPath = MemoPathFor(path);
+    s.readOnly = false;
+    s.modified = false;
+    s.kind = ModuleKind::File;
+    return true;
+}
+
+void ModuleLibrary::ClearModule(int slot) {
+    if (!ValidSlot(slot))
+        return;
+    for (int p = 1; p <= kModulePrograms; ++p)
+        std::fill_n(calc_.programMemory[kModulePrograms * slot + p], CCalc::StepCount, uint8_t{0});
+    ModuleSlot& s = SlotAt(slot);
+    s.name = L"None";
+    s.path.clear();
+    s.memoPath = masterMemoPath_;
+    s.readOnly = true;
+    s.kind = ModuleKind::Empty;
+    s.modified = false;
+    s.lengths = {};
+    RefreshIfShown(slot);
+}
+
+bool ModuleLibrary::SaveModuleFile(int slot, const std::filesystem::path& path) {
+    if (!ValidSlot(slot))
+        return false;
+    std::array<std::span<const unsigned char>, kModulePrograms> programs;
+    for (int p = 0; p < kModulePrograms; ++p)
+        programs[static_cast<std::size_t>(p)] = std::span<const unsigned char>(
+            calc_.programMemory[kModulePrograms * slot + p + 1], CCalc::StepCount);
+    const WriteResult result = WriteFileAtomically(path, EncodeModuleImage(Slot(slot).lengths, programs));
+    if (!result.ok()) {
+        ReportSystemError(calc_, L"Unable to save module", result.error);
+        return false;
+    }
+    SlotAt(slot).modified = false;
+    return true;
+}
+
+bool ModuleLibrary::SaveModuleAs(int slot, const std::filesystem::path& path) {
+    if (!SaveModuleFile(slot, path))
+        return false;
+    ModuleSlot& s = SlotAt(slot);
+    s.kind = ModuleKind::File;
+    s.path = path;
+    s.name = ShownName(path);
+    s.memoPath = MemoPathFor(path);
+    return true;
+}
+
+bool ModuleLibrary::CopyToModule(int program, int length) {
+    if (!ValidProgram(program) || length < 0 || length > CCalc::StepCount) {
+        ReportRefusal(calc_, L"Unable to copy",
+                      L"The program number must lie between 1 and 75 and the length between 0 and 1000.");
+        return false;
+    }
+    ModuleSlot& s = SlotAt(SlotOfProgram(program));
+    if (s.readOnly) {
+        ReportRefusal(calc_, L"Unable to copy", L"The module is Read Only and cannot be overwritten");
+        return false;
+    }
+    uint8_t* block = calc_.programMemory[program];
+    std::copy_n(calc_.programMemory[0], CCalc::StepCount, block);
+    std::fill(block + length, block + CCalc::StepCount, uint8_t{0});
+    s.lengths[IndexInSlot(program)] = static_cast<uint16_t>(length);
+    s.modified = true;
+    RefreshIfShown(SlotOfProgram(program));
+    return true;
+}
+
+bool ModuleLibrary::CopyFromModule(int program) {
+    if (!ValidProgram(program)) {
+        ReportRefusal(calc_, L"Unable to copy", L"The program number must lie between 1 and 75.");
+        return false;
+    }
+    const int length = Slot(SlotOfProgram(program)).lengths[IndexInSlot(program)];
+    uint8_t* user = calc_.programMemory[0];
+    std::copy_n(calc_.programMemory[program], CCalc::StepCount, user);
+    std::fill(user + length, user + CCalc::StepCount, uint8_t{0});
+    calc_.NotifyListing(0, CCalc::LastStep);
+    return true;
+}
+
+void ModuleLibrary::RestoreModules(const SettingsStore& settings) {
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const auto value = settings.GetString(SettingName(slot));
+        if (!value) {
+            if (slot == 0)
+                LoadBuiltInModule(slot);
+        } else if (*value == kMasterLibrary) {
+            LoadBuiltInModule(slot);
+        } else if (!value->empty()) {
+            LoadModuleFile(slot, *value);
+        }
+    }
+}
+
+void ModuleLibrary::SaveModulesToRegistry(SettingsStore& settings) const {
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const ModuleSlot& s = Slot(slot);
+        switch (s.kind) {
+        case ModuleKind::Empty: settings.Remove(SettingName(slot)); break;
+        case ModuleKind::BuiltIn: settings.SetString(SettingName(slot), kMasterLibrary); break;
+        case ModuleKind::File: settings.SetString(SettingName(slot), s.path.wstring()); break;
+        }
+    }
+}
+
+ModuleProgramMemo ModuleLibrary::ProgramMemo(int program) const {
+    if (!ValidProgram(program))
+        return {};
+    return ReadModuleProgramMemo(Slot(SlotOfProgram(program)).memoPath, program);
+}

@@ -1,0 +1,97 @@
+#include "storage/ProgramFile.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "core/CCalc.h"
+#include "storage/AtomicFile.h"
+#include "storage/FileErrors.h"
+#include "storage/MemoFile.h"
+#include "storage/NumberRecord.h"
+#include "storage/ReadFile.h"
+
+namespace storage {
+
+namespace {
+
+constexpr std::size_t kRegisters = 100;
+constexpr std::size_t kSteps = 1000;
+constexpr std::size_t kDoubleSize = 8;
+
+ProgramImage Decode(std::span<const unsigned char> bytes, bool olderForm) {
+    ProgramImage image;
+    const std::size_t recordSize = olderForm ? kDoubleSize : kNumberRecordSize;
+    for (std::size_t i = 0; i < kRegisters; ++i)
+        image.registers[i] = olderForm ? ReadDoubleRecord(bytes, i * recordSize)
+                                       : ReadNumberRecord(bytes, i * recordSize);
+    const auto steps = bytes.subspan(kRegisters * recordSize, kSteps);
+    std::copy(steps.begin(), steps.end(), image.steps.begin());
+    return image;
+}
+
+void ReportMemoFailure(const CCalc& calc, const MemoWrite& memo) {
+    if (!memo.ok)
+        ReportSystemError(calc, L"Unable to write memo file", memo.error);
+}
+
+} // namespace
+
+std::vector<unsigned char> EncodeProgramFile(const CCalc& calc) {
+    std::vector<unsigned char> out;
+    out.reserve(kProgramFileSize);
+    for (const CNombre& value : calc.registers)
+        AppendNumberRecord(out, value);
+    out.insert(out.end(), calc.programMemory[0], calc.programMemory[0] + kSteps);
+    return out;
+}
+
+ProgramParse ParseProgramFile(std::span<const unsigned char> bytes) {
+    if (bytes.size() == kOlderProgramFileSize)
+        return {Decode(bytes, true), {}};
+    if (bytes.size() >= kProgramFileSize)
+        return {Decode(bytes.first(kProgramFileSize), false), {}};
+    return {std::nullopt, L"The file holds " + std::to_wstring(bytes.size()) +
+                              L" bytes; a program file holds 2600 (or 1800 in the older form)."};
+}
+
+} // namespace storage
+
+bool SaveProgramFile(CCalc& calc, const std::filesystem::path& path) {
+    using namespace storage;
+    const WriteResult result = WriteFileAtomically(path, EncodeProgramFile(calc));
+    if (result.failedAt == WriteStage::Create)
+        ReportSystemError(calc, L"CreateFile", result.error);
+    else if (!result.ok())
+        ReportSystemError(calc, L"Unable to write program file", result.error);
+    ReportMemoFailure(calc, WriteProgramMemo(calc, path));
+    return result.ok();
+}
+
+bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path) {
+    using namespace storage;
+    const ReadResult read = ReadFileBytes(path, kProgramFileSize);
+    if (!read.opened) {
+        // Not there at all is normal (the first start has no autosave); anything else is shown.
+        if (read.error != ENOENT)
+            ReportSystemError(calc, L"CreateFile", read.error);
+        ReadProgramMemo(calc, path);
+        return false;
+    }
+    if (read.failed) {
+        ReportSystemError(calc, L"Unable to read program file", read.error);
+        return false;
+    }
+    const ProgramParse parsed = ParseProgramFile(read.bytes);
+    if (!parsed.image) {
+        ReportRefusal(calc, L"Unable to read program file", FileNameOf(path) + L": " + parsed.problem);
+        return false;
+    }
+    std::copy(parsed.image->registers.begin(), parsed.image->registers.end(), calc.registers);
+    std::copy(parsed.image->steps.begin(), parsed.image->steps.end(), calc.programMemory[0]);
+    calc.pc = 0;
+    calc.ResetCallLevel();
+    calc.NotifyRegisters(0, CCalc::RegisterCount - 1);
+    calc.NotifyListing(0, CCalc::LastStep);
+    ReadProgramMemo(calc, path);
+    return true;
+}
