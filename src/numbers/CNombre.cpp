@@ -80,32 +80,36 @@ CNombre CNombre::FromDouble(double x)
 
 CNombre CNombre::FromDigits(std::wstring_view text, bool positive, int16_t exponentOffset)
 {
-    // Only the first 13 digit positions can reach the mantissa; the rest would
-    // be truncated anyway, and keeping them out keeps the accumulator in range.
-    int64_t accumulator = 0;
-    int positions = 0;
-    int scanned = 0;
-    int pointAt = -1;
+    // Leading zeros only place the number; of the significant digits the
+    // first 13 are kept, the rest would be truncated anyway. This keeps the
+    // accumulator in range for a text of any length.
+    int64_t significant = 0;
+    int kept = 0;
+    int positions = 0;      // digit positions up to the last kept digit
+    int digitsScanned = 0;
+    int beforePoint = -1;
     for (wchar_t c : text) {
         if (c == L'.') {
-            if (pointAt < 0)
-                pointAt = scanned;
-            ++scanned;
+            if (beforePoint < 0)
+                beforePoint = digitsScanned;
             continue;
         }
         if (c < L'0' || c > L'9')
             continue;
-        ++scanned;
-        if (positions < 13) {
-            accumulator = accumulator * 10 + (c - L'0');
-            ++positions;
-        }
+        ++digitsScanned;
+        if (kept == 13 || (kept == 0 && c == L'0'))
+            continue;
+        significant = significant * 10 + (c - L'0');
+        ++kept;
+        positions = digitsScanned;
     }
-    accumulator *= PowerOfTen(13 - positions);
-    const int lead = pointAt >= 0 ? pointAt : scanned;
+    if (beforePoint < 0)
+        beforePoint = digitsScanned;
+    // The kept digits end 'positions' places in and the point stands after
+    // 'beforePoint' places: value = significant x 10^(beforePoint - positions).
     CNombre result;
-    result.mantissa = positive ? accumulator : -accumulator;
-    result.exponent = SaturatedExponent(exponentOffset + lead - 1);
+    result.mantissa = positive ? significant : -significant;
+    result.exponent = SaturatedExponent(exponentOffset + beforePoint - positions + 12);
     result.Normalize();
     return result;
 }
