@@ -10,7 +10,8 @@
 class QPainter;
 struct MacroRun;
 
-enum { kStripKeys = 5, kStripLines = 2 };
+inline constexpr int kStripKeys = 5;
+inline constexpr int kStripLines = 2;
 
 struct StripTexts {
     QString title;
