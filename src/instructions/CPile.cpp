@@ -71,6 +71,12 @@ void CPile::Combine(int leftSlot, int code)
 
 void CPile::Reduce(int threshold, bool throughParens)
 {
+    CarryOut(threshold, throughParens);
+    NotifyHierarchy(0, HierarchyRegisters - 1);
+}
+
+void CPile::CarryOut(int threshold, bool throughParens)
+{
     while (level >= 1) {
         if (!throughParens && parenCounts[level] > 0)
             break;
@@ -80,7 +86,6 @@ void CPile::Reduce(int threshold, bool throughParens)
         Combine(level - 1, code);
         --level;
     }
-    NotifyHierarchy(0, HierarchyRegisters - 1);
 }
 
 void CPile::Apply(int code)
@@ -98,7 +103,7 @@ void CPile::Apply(int code)
         errorFlag = 1;
         return;
     }
-    Reduce(Precedence(code), code == Equals);
+    CarryOut(Precedence(code), code == Equals);
     if (code == CloseParen) {
         if (openCount > 0)
             --openCount;

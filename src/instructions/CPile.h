@@ -70,6 +70,8 @@ public:
     static int Precedence(int code);
 
 private:
+    // Reduce without telling the debugger, for Apply to tell it once.
+    void CarryOut(int threshold, bool throughParens);
     void Combine(int leftSlot, int code);
     void ChangeHier(int n, const CNombre& x, CNombre& (CNombre::*change)(const CNombre&));
     void NotifyHierarchy(int first, int last) const;
