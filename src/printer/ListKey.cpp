@@ -1,4 +1,12 @@
-// List from the keyboard: the program listing file.
+// List from the keyboard: the program listing file, under a name the host asks for.
 #include "core/CCalc.h"
+#include "printer/ListingFile.h"
 
-void CCalc::ListProgram() {}
+void CCalc::ListProgram()
+{
+    if (!host)
+        return;
+    const std::wstring path = host->AskListingPath();
+    if (!path.empty())
+        WriteListing(*this, path);
+}

@@ -1,0 +1,59 @@
+#include "printer/ListingFile.h"
+
+#include "core/CCalc.h"
+#include "printer/WideText.h"
+#include "storage/AtomicFile.h"
+#include "storage/TextCodec.h"
+
+#include <string>
+
+namespace {
+
+constexpr int Block = 20;
+const wchar_t* const CreateFailureCaption = L"Cr\u00e9ation listing";
+
+// Whole blocks of twenty steps up to the last non-zero step; twenty when the
+// program is empty.
+int ListedLength(ProgramArea area)
+{
+    int last = ProgramSteps - 1;
+    while (last >= 0 && area[static_cast<std::size_t>(last)] == 0)
+        --last;
+    const int length = (last / Block + 1) * Block;
+    return length < ProgramSteps ? length : ProgramSteps;
+}
+
+} // namespace
+
+std::vector<ListingLine> ListingFileLines(ProgramArea area)
+{
+    return FormatListing(area, 0, ListedLength(area) - 1, ListingRules::File);
+}
+
+bool WriteListing(ProgramArea area, std::wstring_view path, CalcHost* host)
+{
+    storage::AtomicFile file(PathFromWide(path));
+    if (file.Open()) {
+        file.Write(storage::EncodeUtf16LittleEndian(std::wstring(), true));
+        for (const ListingLine& line : ListingFileLines(area)) {
+            const std::wstring text = line.Text();
+            if (host)
+                host->PrinterLine(text);
+            file.Write(storage::EncodeUtf16LittleEndian(text + L"\r\n", false));
+        }
+    }
+    const storage::WriteResult result = file.Commit();
+    if (!result.ok() && host)
+        host->ShowSystemError(CreateFailureCaption, result.error);
+    return result.ok();
+}
+
+bool WriteListing(CCalc& calc, std::wstring_view path)
+{
+    const int area = calc.selectedArea[calc.callLevel];
+    if (area < 0 || area >= CCalc::AreaCount) {
+        calc.errorFlag = 1;
+        return false;
+    }
+    return WriteListing(ProgramArea(calc.programMemory[area], ProgramSteps), path, calc.host);
+}
