@@ -128,24 +128,25 @@ void CPile::Apply(int code)
     NotifyHierarchy(0, HierarchyRegisters - 1);
 }
 
-void CPile::ChangeHier(int n, const CNombre& x, CNombre& (CNombre::*change)(const CNombre&))
+template <typename Change>
+void CPile::ChangeHier(int n, Change change)
 {
     if (n < 1 || n > HierarchyRegisters)
         return;
-    (operands[n - 1].*change)(x);
+    change(operands[n - 1]);
     NotifyHierarchy(n - 1, n - 1);
 }
 
-void CPile::StoreHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator=); }
-void CPile::AddHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator+=); }
-void CPile::SubtractHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator-=); }
-void CPile::MultiplyHier(int n, const CNombre& x) { ChangeHier(n, x, &CNombre::operator*=); }
+void CPile::StoreHier(int n, const CNombre& x) { ChangeHier(n, [&](CNombre& slot) { slot = x; }); }
+void CPile::AddHier(int n, const CNombre& x) { ChangeHier(n, [&](CNombre& slot) { slot += x; }); }
+void CPile::SubtractHier(int n, const CNombre& x) { ChangeHier(n, [&](CNombre& slot) { slot -= x; }); }
+void CPile::MultiplyHier(int n, const CNombre& x) { ChangeHier(n, [&](CNombre& slot) { slot *= x; }); }
 
 void CPile::DivideHier(int n, const CNombre& x)
 {
     // Dividing a hierarchy register by zero is quietly refused.
     if (!x.IsZero())
-        ChangeHier(n, x, &CNombre::operator/=);
+        ChangeHier(n, [&](CNombre& slot) { slot /= x; });
 }
 
 CNombre CPile::RecallHier(int n) const

@@ -73,6 +73,7 @@ private:
     // Reduce without telling the debugger, for Apply to tell it once.
     void CarryOut(int threshold, bool throughParens);
     void Combine(int leftSlot, int code);
-    void ChangeHier(int n, const CNombre& x, CNombre& (CNombre::*change)(const CNombre&));
+    template <typename Change>
+    void ChangeHier(int n, Change change);
     void NotifyHierarchy(int first, int last) const;
 };
