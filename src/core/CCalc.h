@@ -170,6 +170,7 @@ private:
     void FeedRunOperand(uint8_t code);
     void FeedKeyboardOperand(uint8_t code);
     void FinishKey(uint8_t code);
+    void StopOnError();
 
     // keys of number entry and the display
     void KeyDigit(uint8_t code);
@@ -201,6 +202,8 @@ private:
     void KeyRst(uint8_t code);
     void KeyLrn(uint8_t code);
     void KeySst(uint8_t code);
+    // SBR to target: from the keyboard it starts a run that ends at its RTN.
+    void EnterSubroutine(int target);
     // prefixes
     void KeyPrefix(uint8_t code);
     void KeyCompare(uint8_t code);
@@ -237,7 +240,7 @@ private:
     void CompleteDsz();
     void CompleteOp();
     void ArmAddress();
-    bool ResolveFlag(int& flag);
+    bool ResolveDigit(int& digit);
     bool ResolveAddress(int& address);
 
     CNombre FromAngleUnit(const CNombre& v) const;

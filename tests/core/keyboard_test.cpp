@@ -1,0 +1,205 @@
+// Keyboard calculation end to end: scripts of keys and the display they leave.
+#include <gtest/gtest.h>
+
+#include "KeyScript.h"
+
+namespace {
+
+struct DisplayCase {
+    const char* script;
+    const char* display;
+    bool error;
+};
+
+void PrintTo(const DisplayCase& c, std::ostream* os) { *os << c.script; }
+
+class KeyboardDisplay : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(KeyboardDisplay, ShowsExpectedText)
+{
+    const DisplayCase& c = GetParam();
+    CCalc calc;
+    keyscript::Type(calc, c.script);
+    EXPECT_EQ(keyscript::Display(calc), c.display);
+    EXPECT_EQ(calc.errorFlag != 0, c.error);
+    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+}
+
+const DisplayCase kArithmetic[] = {
+    {"", "0", false},
+    {"2 + 3 * 4 =", "14.", false},
+    {"2 + 3 *", "3.", false},
+    {"2 * 3 +", "6.", false},
+    {"2 * ( 3 + 4 )", "7.", false},
+    {"2 * ( 3 + 4 ) =", "14.", false},
+    {"2 * 3 + 4 =", "10.", false},
+    {"5 - 6 - 7 =", "-8.", false},
+    {"2 + ( 3 * 4 = 5 - 6 - 7 =", "-8.", false},
+    {"2 Y^X 3 Y^X 2 =", "64.", false},
+    {"8 INV Y^X 3 =", "2.", false},
+    {"2 + 3 )", "5.", false},
+    {"2 + *", "2.", true},
+    {"1 / 3 =", ".3333333333", false},
+    {"1 / 0 =", "9.9999999 99", true},
+    {"1 EE 60 * 1 EE 50 =", "9.9999999 99", true},
+    {"1 EE 60 * 1 EE 50 = * 1 EE 20 +/- =", "9.9999999 79", false},
+    {"( ( ( ( ( ( ( ( ( 1 + 2 =", "3.", false},
+    {"( ( ( ( ( ( ( ( ( (", "0.", true},
+    {"( ( ( ( ( ( ( ( (", "0.", false},
+    {"5 STO 05 + RCL 05 =", "10.", false},
+    {"5 STO + 1 =", "6.", false},
+    {"2 + 3 = CE", "5.", false},
+    {"2 + 3 CE 4 =", "6.", false},
+    {"1 / 0 = CE", "9.9999999 99", false},
+    {"2 + 3 CLR", "0", false},
+    {"2 + 3 CLR 4 =", "4.", false},
+    {"PI", "3.141592654", false},
+    {"2 +/-", "-2", false},
+    {"2 = +/-", "-2.", false},
+    {"1 EE 5", "1 05", false},
+    {"1 EE +/- 7", "1-07", false},
+    {"1 EE 5 = ", "1. 05", false},
+    {"1 EE 5 INV EE =", "100000.", false},
+    {"1 EE 5 = CLR 2 =", "2.", false},
+    {"12345 ENG =", "12.345 03", false},
+    {"12345 ENG INV ENG =", "12345.", false},
+    {"2 FIX 2 =", "2.00", false},
+    {"2 FIX 2 INV FIX", "2.", false},
+    {"1 / 0 = FIX 2", "9.9999999 99", true},
+    {"1 / 0 = ENG", "9.9999999 99", true},
+    {"1 EE 60 +/- X2 +/-", "-1.-99", true},
+};
+INSTANTIATE_TEST_SUITE_P(Arithmetic, KeyboardDisplay, ::testing::ValuesIn(kArithmetic));
+
+const DisplayCase kFunctions[] = {
+    {"0 1/X", "9.9999999 99", true},
+    {"4 +/- SQRT", "2.", true},
+    {"4 +/- SQRT X2", "4.", false},
+    {"1 +/- LNX", "0.", true},
+    {"1 LNX", "0.", false},
+    {"1 INV LNX", "2.718281828", false},
+    {"100 LOG", "2.", false},
+    {"2 INV LOG", "100.", false},
+    {"1.5 INV SIN", "1.5", true},
+    {"30 SIN", ".5", false},
+    {"0.5 INV SIN", "30.", false},
+    {"1 INV TAN", "45.", false},
+    {"RAD PI COS", "-1.", false},
+    {"GRD 100 SIN", "1.", false},
+    {"1 EE 60 X2", "9.9999999 99", true},
+    {"1 EE 60 +/- X2", "1.-99", true},
+    {"16 SQRT", "4.", false},
+    {"4 1/X", "0.25", false},
+    {"3.7 +/- |X|", "3.7", false},
+    {"3.7 INT", "3.", false},
+    {"3.75 INV INT", "0.75", false},
+    {"3.7 +/- INT", "-3.", false},
+    {"1.3 DMS", "1.5", false},
+    {"1.5 INV DMS", "1.3", false},
+    {"1.3 +/- DMS", "-1.5", false},
+    {"FIX 2 1.2999 DMS INV FIX", "1.5", false},
+    {"1 X<>T 2 X<>T", "1.", false},
+    {"2 +/- SQRT 1 LNX", "0.", false},
+};
+INSTANTIATE_TEST_SUITE_P(Functions, KeyboardDisplay, ::testing::ValuesIn(kFunctions));
+
+const DisplayCase kStatistics[] = {
+    {"0 X<>T 2 S+ 1 X<>T 4 S+", "2.", false},
+    {"1 X<>T 2 S+ 2 X<>T 4 S+ AVR", "3.", false},
+    {"1 X<>T 2 S+ 2 X<>T 4 S+ AVR X<>T", "1.5", false},
+    {"2 S+ 4 S+ INV AVR", "1.414213562", false},
+    {"2 S+ INV AVR", "0.", true},
+    {"AVR", "1.", true},
+    {"2 S+ 4 S+ 4 INV S+ RCL 03", "1.", false},
+};
+INSTANTIATE_TEST_SUITE_P(Statistics, KeyboardDisplay, ::testing::ValuesIn(kStatistics));
+
+// Several fields after a script, for keys whose effect is not the display alone.
+TEST(Keyboard, PolarRectangularBothWays)
+{
+    struct Case {
+        const char* script;
+        const char* x;
+        const char* t;
+    } cases[] = {
+        {"2 X<>T 30 P>R", "1.", "1.732050808"},
+        {"0 X<>T 0 INV P>R", "45.", "0."},
+        {"1 +/- X<>T 0 INV P>R", "180.", "1."},
+        {"3 X<>T 4 INV P>R", "53.13010235", "5."},
+        {"RAD 0 X<>T 1 INV P>R", "1.570796327", "1."},
+    };
+    for (const Case& c : cases) {
+        CCalc calc;
+        keyscript::Type(calc, c.script);
+        EXPECT_EQ(keyscript::Display(calc), c.x) << c.script;
+        keyscript::Type(calc, "X<>T");
+        EXPECT_EQ(keyscript::Display(calc), c.t) << c.script;
+    }
+}
+
+TEST(Keyboard, NewCalculatorIsCleared)
+{
+    CCalc calc;
+    EXPECT_EQ(keyscript::Display(calc), "0");
+    EXPECT_EQ(calc.mode, 0);
+    EXPECT_EQ(calc.angleUnit, 0);
+    EXPECT_EQ(calc.invFlag, 0);
+    EXPECT_EQ(calc.fixDigits, 9);
+    EXPECT_EQ(calc.displayFormat, 0);
+    EXPECT_EQ(calc.entryActive, 1);
+    EXPECT_EQ(calc.callLevel, 0);
+    EXPECT_EQ(calc.pendingPrefix, 68);
+    EXPECT_EQ(calc.fromKeyboard[0], 1);
+    EXPECT_EQ(calc.branchCondition, 1);
+    EXPECT_EQ(calc.areaBase, calc.programMemory[0]);
+    EXPECT_EQ(std::wstring(calc.alphaLine), std::wstring(20, L' '));
+    for (const CNombre& r : calc.registers)
+        EXPECT_TRUE(r.IsZero());
+}
+
+TEST(Keyboard, InvAppliesToOneInstruction)
+{
+    struct Case {
+        const char* script;
+        int inv;
+    } cases[] = {
+        {"INV", 1}, {"INV INV", 0}, {"INV2", 1}, {"INV 5", 0}, {"INV +", 0},
+        {"INV SST", 0}, {"INV #150", 0}, {"INV STO", 0}, {"INV STO 1", 0},
+        {"INV NOP", 0},
+    };
+    for (const Case& c : cases) {
+        CCalc calc;
+        keyscript::Type(calc, c.script);
+        EXPECT_EQ(calc.invFlag, c.inv) << c.script;
+    }
+}
+
+TEST(Keyboard, ClearingKeys)
+{
+    CCalc calc;
+    keyscript::Type(calc, "7 STO 10 LRN 5 + LRN 4 X<>T");
+    keyscript::Type(calc, "CMS");
+    EXPECT_TRUE(calc.registers[10].IsZero());
+    EXPECT_EQ(calc.programMemory[0][0], 5);
+    keyscript::Type(calc, "CP");
+    EXPECT_EQ(keyscript::Steps(calc, 0, 0, 2), "00 00");
+    EXPECT_TRUE(calc.t.IsZero());
+    EXPECT_EQ(calc.pc, 0);
+
+    // CLR ends the scientific format but not the engineering one.
+    keyscript::Type(calc, "1 EE 3 CLR");
+    EXPECT_EQ(calc.displayFormat, CCalc::FormatNormal);
+    keyscript::Type(calc, "ENG CLR");
+    EXPECT_EQ(calc.displayFormat, CCalc::FormatEngineering);
+}
+
+TEST(Keyboard, CodesAboveTheTableOnlyEndAPrefix)
+{
+    CCalc calc;
+    keyscript::Type(calc, "5 STO #200 1");
+    EXPECT_EQ(calc.operandDigits, 0);
+    EXPECT_TRUE(calc.registers[1].IsZero());
+    EXPECT_EQ(keyscript::Display(calc), "1");
+}
+
+}  // namespace
