@@ -104,13 +104,23 @@ constexpr void CNombre::Normalize()
         exponent = 0;
         return;
     }
-    int digits = 0;
-    for (int64_t copy = mantissa; copy != 0; copy /= 10)
-        ++digits;
+    const uint64_t magnitude = mantissa < 0 ? 0 - static_cast<uint64_t>(mantissa)
+                                            : static_cast<uint64_t>(mantissa);
+    // Results of the arithmetic have 13 or 14 digits: test those first.
+    constexpr uint64_t ten12 = 1000000000000, ten13 = 10000000000000, ten14 = 100000000000000;
+    if (magnitude >= ten12 && magnitude < ten13)
+        return;
+    int digits = 1;
+    if (magnitude >= ten13 && magnitude < ten14) {
+        digits = 14;
+    } else {
+        for (uint64_t bound = 10; digits < 19 && magnitude >= bound; bound *= 10)
+            ++digits;
+    }
     if (digits > 13) {
         mantissa /= PowerOfTen(digits - 13);
         exponent = static_cast<int16_t>(exponent + (digits - 13));
-    } else if (digits < 13) {
+    } else {
         mantissa *= PowerOfTen(13 - digits);
         exponent = static_cast<int16_t>(exponent - (13 - digits));
     }
