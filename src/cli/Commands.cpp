@@ -1,0 +1,90 @@
+#include "cli/Commands.h"
+
+#include <iomanip>
+
+#include "cli/Assembler.h"
+#include "cli/ListingText.h"
+#include "cli/Runner.h"
+#include "cli/ScriptInput.h"
+#include "cli/Utf8.h"
+#include "storage/ProgramFile.h"
+
+namespace {
+
+constexpr std::size_t kLargestProgramFile = 1u << 20;
+
+KeyboardFiles FilesOf(const CliOptions& options)
+{
+    return {options.programOut, options.programIn, options.listingOut};
+}
+
+void WriteStats(std::ostream& err, const ScriptRunner& runner)
+{
+    const double seconds = runner.runTime().count();
+    const double perSecond = seconds > 0 ? static_cast<double>(runner.stepsExecuted()) / seconds : 0.0;
+    err << "steps: " << runner.stepsExecuted() << '\n'
+        << "run time: " << std::fixed << std::setprecision(3) << seconds << " s\n"
+        << "steps per second: " << std::setprecision(0) << perSecond << '\n';
+}
+
+} // namespace
+
+int RunCommand(const CliOptions& options, const BuiltInLibrary& library, std::istream& in, std::ostream& out,
+               std::ostream& err)
+{
+    CliHost host(out, err, FilesOf(options));
+    const ScriptInput script = ReadScripts(options.scripts, in);
+    if (!script.problem.empty()) {
+        host.Warn(script.problem);
+        return kExitBadInput;
+    }
+    Session session(host, library);
+    if (std::wstring problem = session.Prepare(options); !problem.empty()) {
+        host.Warn(problem);
+        return kExitBadInput;
+    }
+    ScriptRunner runner(session.calc(), host, {options.showStops, options.maxSteps});
+    runner.Type(script.tokens);
+    host.WriteLine(runner.DisplayLine());
+    out.flush();
+    int status = runner.hitStepLimit() ? kExitStepLimit : kExitOk;
+    if (options.save && !SaveProgramFile(session.calc(), *options.save))
+        status = kExitBadInput;
+    if (options.stats)
+        WriteStats(err, runner);
+    return status;
+}
+
+int AsmCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    CliHost host(out, err, {});
+    const ScriptInput source = ReadScriptFile(options.source);
+    if (!source.problem.empty()) {
+        host.Warn(source.problem);
+        return kExitBadInput;
+    }
+    auto calc = std::make_unique<CCalc>();
+    calc->SetHost(&host);
+    const Assembly assembly = Assemble(*calc, source.tokens);
+    if (assembly.notTyped)
+        host.Warn(L"warning: " + WideOf(options.source) + L": " + assembly.Problem());
+    return SaveProgramFile(*calc, *options.output) ? kExitOk : kExitBadInput;
+}
+
+int ListCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    CliHost host(out, err, {});
+    std::vector<unsigned char> bytes;
+    if (std::wstring problem = ReadWholeFile(options.source, kLargestProgramFile, bytes); !problem.empty()) {
+        host.Warn(problem);
+        return kExitBadInput;
+    }
+    const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
+    if (!parsed.image) {
+        host.Warn(WideOf(options.source) + L": " + parsed.problem);
+        return kExitBadInput;
+    }
+    for (const std::wstring& line : ListingFileLines(parsed.image->steps))
+        host.WriteLine(line);
+    return kExitOk;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Key names of key scripts: every mnemonic of the listings, plus plain-ASCII
+// spellings of the keyboard's legends. Names are case-insensitive.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct KeyAlias {
+    std::wstring_view name;
+    std::uint8_t code;
+};
+
+// The extra ASCII names, in the order the help text shows them.
+const std::vector<KeyAlias>& KeyAliases();
+
+// The key code a name stands for; CLR, INV and "---" give 25, 22 and 21.
+std::optional<std::uint8_t> KeyCodeOfName(std::wstring_view name);
+
+// Every name that types `code`: its mnemonic first (when it is not shared
+// with a code that owns the name), then its aliases.
+std::vector<std::wstring> NamesOfCode(std::uint8_t code);

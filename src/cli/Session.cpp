@@ -1,0 +1,105 @@
+#include "cli/Session.h"
+
+#include <cstring>
+#include <cwctype>
+
+#include "cli/ListingText.h"
+#include "cli/Utf8.h"
+#include "storage/ProgramFile.h"
+#include "storage/ReadFile.h"
+
+namespace {
+
+// Far more than any program file or listing; a wrong name cannot fill memory.
+constexpr std::size_t kLargestListing = 1u << 20;
+
+std::wstring CopyPath(wchar_t (&target)[CCalc::PathLength], const std::filesystem::path& path)
+{
+    const std::wstring text = WideOf(path);
+    if (text.size() >= CCalc::PathLength)
+        return L"the path " + text + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
+    std::wmemcpy(target, text.c_str(), text.size() + 1);
+    return {};
+}
+
+bool IsProgramFileName(const std::filesystem::path& path)
+{
+    std::wstring extension = WideOf(path.extension());
+    for (wchar_t& c : extension)
+        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return extension == L".ti";
+}
+
+} // namespace
+
+std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
+{
+    storage::ReadResult read = storage::ReadFileBytes(path, limit + 1);
+    if (!read.opened || read.failed)
+        return L"cannot read " + WideOf(path) + L": " + FromUtf8(std::strerror(read.error));
+    if (read.bytes.size() > limit)
+        return WideOf(path) + L" is too large";
+    bytes = std::move(read.bytes);
+    return {};
+}
+
+Session::Session(CliHost& host, const BuiltInLibrary& library)
+    : host_(host), calc_(std::make_unique<CCalc>())
+{
+    calc_->SetHost(&host_);
+    modules_ = std::make_unique<ModuleLibrary>(*calc_, library.image, library.memoFolder);
+    modules_->LoadBuiltInModule(0);
+}
+
+std::wstring Session::Prepare(const CliOptions& options)
+{
+    for (int slot = 0; slot < ModuleLibrary::kSlots; ++slot) {
+        const auto& path = options.modules[static_cast<std::size_t>(slot)];
+        if (!path)
+            continue;
+        std::vector<unsigned char> bytes;
+        if (std::wstring problem = ReadWholeFile(*path, storage::kLongestModule, bytes); !problem.empty())
+            return problem;
+        if (!modules_->LoadModuleFile(slot, *path))
+            return L"cannot use " + WideOf(*path) + L" as a module";
+    }
+    if (options.load) {
+        std::wstring problem = IsProgramFileName(*options.load) ? LoadProgram(*options.load) : LoadListing(*options.load);
+        if (!problem.empty())
+            return problem;
+    }
+    if (options.printFile)
+        if (std::wstring problem = CopyPath(calc_->printFilePath, *options.printFile); !problem.empty())
+            return problem;
+    std::error_code ignored;
+    const std::filesystem::path folder = options.writeFolder.value_or(std::filesystem::current_path(ignored));
+    return CopyPath(calc_->writeFolderPath, folder);
+}
+
+std::wstring Session::LoadProgram(const std::filesystem::path& path)
+{
+    std::vector<unsigned char> bytes;
+    if (std::wstring problem = ReadWholeFile(path, kLargestListing, bytes); !problem.empty())
+        return problem;
+    const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
+    if (!parsed.image)
+        return WideOf(path) + L": " + parsed.problem;
+    if (!LoadProgramFile(*calc_, path))
+        return L"cannot load " + WideOf(path);
+    return {};
+}
+
+std::wstring Session::LoadListing(const std::filesystem::path& path)
+{
+    std::vector<unsigned char> bytes;
+    if (std::wstring problem = ReadWholeFile(path, kLargestListing, bytes); !problem.empty())
+        return problem;
+    const ListingRead listing = ReadListingText(bytes);
+    if (!listing.steps)
+        return WideOf(path) + L": " + listing.problem;
+    std::memcpy(calc_->programMemory[0], listing.steps->data(), listing.steps->size());
+    calc_->pc = 0;
+    calc_->ResetCallLevel();
+    calc_->NotifyListing(0, CCalc::LastStep);
+    return {};
+}
