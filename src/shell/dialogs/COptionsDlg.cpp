@@ -39,7 +39,8 @@ COptionsDlg::COptionsDlg(const OptionValues& initial, QWidget* parent)
         auto* label = new QLabel(text, this);
         label->setBuddy(field);
         grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
+        // Short numbers need a short field; paths take the whole column.
+        grid->addWidget(field, row, 1, extra ? Qt::Alignment() : Qt::AlignLeft);
         if (extra)
             grid->addWidget(extra, row, 2);
     };
@@ -48,6 +49,8 @@ COptionsDlg::COptionsDlg(const OptionValues& initial, QWidget* parent)
     addRow(2, "&Error blinking period :", clignotement, nullptr);
     addRow(3, "&Printer file :", printFile, browsePrintFile);
     addRow(4, "&Write Run Folder :", writeFolder, browseWriteFolder);
+    for (DurationSpin* spin : {pauseLongue, pauseCourte, clignotement})
+        spin->setMinimumWidth(90);
     for (QPushButton* browse : {browsePrintFile, browseWriteFolder})
         browse->setFixedWidth(32);
 
