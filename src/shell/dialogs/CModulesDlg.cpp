@@ -50,6 +50,10 @@ CModulesDlg::CModulesDlg(ModuleLibrary& modules, CCalc& calc, QWidget* parent)
         slotLists[slot] = new QComboBox(current);
         slotLists[slot]->setMinimumWidth(180);
         saveButtons[slot] = new QPushButton(kSaveLabels[slot], current);
+        // The row keeps its shape whether or not the slot needs saving.
+        QSizePolicy keepPlace = saveButtons[slot]->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        saveButtons[slot]->setSizePolicy(keepPlace);
         auto* label = new QLabel(kSlotLabels[slot], current);
         label->setBuddy(slotLists[slot]);
         slotGrid->addWidget(label, slot, 0);
