@@ -1,0 +1,249 @@
+#include "core/CCalc.h"
+
+#include "../printer/PrinterTestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+constexpr int OpKey = 69;
+constexpr int OpIndKey = 84;
+
+// Enters points with x in t and y in the display, then runs the given keys.
+struct StatCalc : PrinterCalc {
+    void Points(std::initializer_list<std::pair<int, int>> points)
+    {
+        for (auto [px, py] : points)
+            Keys({px, 32, py, 78});
+        Keys({25});
+    }
+    std::wstring Display() const { return calc.DisplayText(); }
+    std::wstring T() const
+    {
+        wchar_t text[CCalc::DisplayCapacity];
+        calc.FormatDisplayValue(calc.t, text);
+        return text;
+    }
+};
+
+TEST(Op, ValuesInTheDisplay)
+{
+    struct Case { const char* name; std::initializer_list<int> keys; const wchar_t* display; };
+    const Case cases[] = {
+        {"signum of a negative", {5, 94, OpKey, 1, 0}, L"-1."},
+        {"signum of zero", {0, OpKey, 1, 0}, L"0."},
+        {"signum of a small positive", {93, 0, 0, 3, OpKey, 1, 0}, L"1."},
+        {"partition", {OpKey, 1, 6}, L"999.99"},
+        {"partition again", {7, OpKey, 1, 7}, L"999.99"},
+        {"signum through ind", {1, 0, 42, 0, 5, 4, 94, OpIndKey, 0, 5}, L"-1."},
+        {"operand finished early", {4, 94, OpKey, 1, 0}, L"-1."},
+    };
+    for (const Case& c : cases) {
+        StatCalc s;
+        s.Keys(c.keys);
+        EXPECT_EQ(s.Display(), c.display) << c.name;
+        EXPECT_FALSE(s.calc.errorFlag) << c.name;
+    }
+}
+
+TEST(Op, Statistics)
+{
+    struct Case {
+        const char* name;
+        std::initializer_list<std::pair<int, int>> points;
+        std::initializer_list<int> keys;
+        const wchar_t* display;
+        const wchar_t* t;
+        bool error;
+    };
+    const Case cases[] = {
+        {"regression", {{1, 2}, {2, 4}}, {OpKey, 1, 2}, L"0.", L"2.", false},
+        {"estimate y", {{1, 2}, {2, 4}}, {3, OpKey, 1, 4}, L"6.", L"0.", false},
+        {"estimate x", {{1, 2}, {2, 4}}, {6, OpKey, 1, 5}, L"3.", L"0.", false},
+        {"correlation", {{1, 2}, {2, 4}}, {OpKey, 1, 3}, L"1.", L"0.", false},
+        {"negative correlation", {{1, 4}, {2, 2}, {3, 0}}, {OpKey, 1, 3}, L"-1.", L"0.", false},
+        {"variances", {{1, 2}, {2, 4}}, {OpKey, 1, 1}, L"1.", L"0.25", false},
+        {"variances without points", {}, {7, 32, 5, OpKey, 1, 1}, L"0.", L"7.", true},
+        {"correlation of one point", {{1, 2}}, {OpKey, 1, 3}, L"1.", L"0.", true},
+        {"regression of one point", {{1, 2}}, {OpKey, 1, 2}, L"1.", L"0.", true},
+        {"regression with one x", {{1, 2}, {1, 4}}, {7, 32, OpKey, 1, 2}, L"1.", L"7.", true},
+        {"estimate y without points", {}, {3, OpKey, 1, 4}, L"1.", L"0.", true},
+        {"estimate x on a flat line", {{1, 2}, {2, 2}}, {6, OpKey, 1, 5}, L"1.", L"0.", true},
+        {"correlation with flat y", {{1, 2}, {2, 2}}, {OpKey, 1, 3}, L"1.", L"0.", true},
+    };
+    for (const Case& c : cases) {
+        StatCalc s;
+        s.Points(c.points);
+        s.Keys({32, 0, 32});
+        s.Keys(c.keys);
+        EXPECT_EQ(s.Display(), c.display) << c.name;
+        EXPECT_EQ(s.T(), c.t) << c.name;
+        EXPECT_EQ(s.calc.errorFlag != 0, c.error) << c.name;
+    }
+}
+
+TEST(Op, AResultBeyondTheRangeIsTheLimitAndTheErrorState)
+{
+    StatCalc s;
+    s.Points({{1, 2}, {2, 4}});
+    s.calc.x = CNombre(9, 112);
+    s.calc.entryActive = 0;
+    s.calc.SpecialFunction(14);
+    EXPECT_EQ(s.calc.x, CNombre::MaxPositive);
+    EXPECT_TRUE(s.calc.errorFlag);
+}
+
+TEST(Op, NoOpClearsTheErrorState)
+{
+    for (int n : {0, 1, 5, 10, 12, 16, 20, 30, 40}) {
+        StatCalc s;
+        s.Points({{1, 2}, {2, 4}});
+        s.calc.errorFlag = 1;
+        s.calc.SpecialFunction(n);
+        EXPECT_TRUE(s.calc.errorFlag) << n;
+    }
+}
+
+TEST(Op, FlagSevenTests)
+{
+    struct Case { int n; bool error; bool flagBefore; bool flagAfter; };
+    const Case cases[] = {
+        {18, false, false, true}, {18, true, false, false}, {18, true, true, true},
+        {19, true, false, true},  {19, false, false, false}, {19, false, true, true},
+        {40, false, false, true}, {40, true, false, true},
+    };
+    for (const Case& c : cases) {
+        PrinterCalc p;
+        p.calc.errorFlag = c.error;
+        p.calc.flags[7] = c.flagBefore;
+        p.calc.SpecialFunction(c.n);
+        EXPECT_EQ(p.calc.flags[7] != 0, c.flagAfter) << c.n << " " << c.error;
+        EXPECT_EQ(p.calc.errorFlag != 0, c.error) << c.n;
+        for (int flag = 0; flag < CCalc::FlagCount; ++flag) {
+            if (flag != 7) {
+                EXPECT_FALSE(p.calc.flags[flag]) << c.n;
+            }
+        }
+    }
+}
+
+TEST(Op, RegisterIncrementsAndDecrements)
+{
+    struct Case { int n; int reg; const wchar_t* before; const wchar_t* after; };
+    const Case cases[] = {
+        {20, 0, L"0", L"1"},      {29, 9, L"41", L"42"},     {25, 5, L"-0.5", L"0.5"},
+        {30, 0, L"0", L"-1"},     {39, 9, L"2.25", L"1.25"}, {33, 3, L"1", L"0"},
+    };
+    for (const Case& c : cases) {
+        PrinterCalc p;
+        p.calc.registers[c.reg] = Num(c.before);
+        p.calc.SpecialFunction(c.n);
+        EXPECT_EQ(p.calc.registers[c.reg], Num(c.after)) << c.n;
+        for (int reg = 0; reg < CCalc::RegisterCount; ++reg) {
+            if (reg != c.reg) {
+                EXPECT_TRUE(p.calc.registers[reg].IsZero()) << c.n << " R" << reg;
+            }
+        }
+    }
+}
+
+TEST(Op, NumbersAbove40AreAnErrorAndReturnToTheKeyboardLevel)
+{
+    for (int n : {41, 50, 99, 255}) {
+        PrinterCalc p;
+        p.calc.callLevel = 3;
+        p.calc.levelArea[3] = 2;
+        p.calc.SyncAreaBase();
+        p.calc.mode = CCalc::ModeRun;
+        p.calc.SpecialFunction(n);
+        EXPECT_TRUE(p.calc.errorFlag) << n;
+        EXPECT_EQ(p.calc.mode, CCalc::ModeCalculate) << n;
+        EXPECT_EQ(p.calc.callLevel, 0) << n;
+        EXPECT_EQ(p.calc.areaBase, p.calc.programMemory[0]) << n;
+    }
+}
+
+TEST(Op, Op41StopsARunningProgram)
+{
+    PrinterCalc p;
+    p.Program({1, OpKey, 41, 2, 91});
+    p.Keys({81, 91});
+    for (int steps = 0; p.calc.mode == CCalc::ModeRun && steps < 100; ++steps)
+        p.calc.StepProgram();
+    EXPECT_EQ(p.calc.mode, CCalc::ModeCalculate);
+    EXPECT_TRUE(p.calc.errorFlag);
+    EXPECT_EQ(p.calc.DisplayText(), L"1.");
+}
+
+TEST(Op, DownloadCopiesTheSelectedProgram)
+{
+    struct Case { const char* name; int selected; bool copied; bool error; };
+    const Case cases[] = {{"library program", 2, true, false}, {"user memory", 0, false, false},
+                          {"last area", 100, true, false}, {"outside memory", 174, false, true}};
+    for (const Case& c : cases) {
+        PrinterCalc p;
+        p.Program({42, 5});
+        if (c.copied) {
+            p.calc.programMemory[c.selected][0] = 76;
+            p.calc.programMemory[c.selected][999] = 92;
+        }
+        p.calc.selectedArea[0] = static_cast<std::int16_t>(c.selected);
+        p.calc.SpecialFunction(9);
+        const std::uint8_t first = c.copied ? 76 : 42;
+        EXPECT_EQ(p.calc.programMemory[0][0], first) << c.name;
+        EXPECT_EQ(p.calc.programMemory[0][1], c.copied ? 0 : 5) << c.name;
+        EXPECT_EQ(p.calc.programMemory[0][999], c.copied ? 92 : 0) << c.name;
+        EXPECT_EQ(p.calc.errorFlag != 0, c.error) << c.name;
+    }
+}
+
+TEST(Op, AlphaRegistersAndPrinting)
+{
+    struct Case { const char* name; std::initializer_list<int> keys; Lines printed; };
+    const Case cases[] = {
+        {"clear and print", {OpKey, 0, 0, OpKey, 0, 5}, {std::wstring(20, L' ')}},
+        {"four groups",
+         {1, 3, 1, 4, 1, 5, 1, 6, 1, 7, OpKey, 0, 1,
+          2, 1, 2, 1, 2, 1, 2, 1, 2, 1, OpKey, 0, 2,
+          3, 0, 3, 1, 3, 2, 3, 3, 3, 4, OpKey, 0, 3,
+          1, 7, 2, 7, OpKey, 0, 4, OpKey, 0, 5},
+         {L"ABCDEFFFFFMNOPQ   EL"}},
+        {"fix 2 works on a hundred times", {58, 2, 1, OpKey, 0, 1, OpKey, 0, 5},
+         {L"   0                "}},
+        {"value with alpha", {1, 3, 1, 4, 1, 5, 1, 6, OpKey, 0, 4, 4, 2, OpKey, 0, 6},
+         {L"         42.    ABCD"}},
+        {"plot", {7, OpKey, 0, 7}, {L"       *            "}},
+        {"plot out of range", {2, 0, OpKey, 0, 7}, {}},
+    };
+    for (const Case& c : cases) {
+        PrinterCalc p;
+        p.Keys(c.keys);
+        EXPECT_EQ(p.host.printed, c.printed) << c.name;
+    }
+}
+
+TEST(Op, AlphaGroupGoesToAHierarchyRegister)
+{
+    PrinterCalc p;
+    p.Keys({1, 2, 3, 4, 93, 7, 94, OpKey, 0, 1});
+    EXPECT_EQ(std::wstring(p.calc.alphaLine, 5), L"   9Q");
+    EXPECT_EQ(p.calc.pile.RecallHier(5), Num(L"-1234"));
+    p.Keys({25, 82, 1, 5});
+    EXPECT_EQ(p.calc.DisplayText(), L"-1234.");
+}
+
+TEST(Op, LabelsOfTheProgramFromThePointer)
+{
+    PrinterCalc p;
+    p.Program({76, 11, 91, 76, 12, 92});
+    p.Keys({OpKey, 0, 8});
+    EXPECT_EQ(p.host.printed, (Lines{L"001 11 A", L"004 12 B"}));
+}
+
+} // namespace
