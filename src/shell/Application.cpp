@@ -1,0 +1,100 @@
+#include "shell/Application.h"
+
+#include "core/CCalc.h"
+#include "printer/Breakpoints.h"
+#include "shell/CMainWnd.h"
+#include "shell/FileAssociation.h"
+#include "shell/Settings.h"
+#include "shell/SingleInstance.h"
+#include "shell/StateFolder.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace {
+void CopyPath(const QString& path, wchar_t (&target)[CCalc::PathLength])
+{
+    const std::wstring text = path.left(CCalc::PathLength - 1).toStdWString();
+    std::fill(std::begin(target), std::end(target), L'\0');
+    std::copy(text.begin(), text.end(), target);
+}
+
+std::filesystem::path FilePath(const QString& path)
+{
+    return std::filesystem::path(path.toStdWString());
+}
+}  // namespace
+
+NorvaneSession::NorvaneSession(StartupOptions options) : options_(std::move(options)) {}
+
+NorvaneSession::~NorvaneSession() = default;
+
+bool NorvaneSession::StartUp()
+{
+    instance_ = std::make_unique<SingleInstance>(
+        options_.instanceName.isEmpty() ? SingleInstance::DefaultName() : options_.instanceName);
+    if (!instance_->IsFirst())
+        return false;
+    started_ = true;
+
+    const QString dataFolder = options_.dataFolder.isEmpty()
+                                   ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                   : options_.dataFolder;
+    RegisterFileAssociation(dataFolder, QCoreApplication::applicationFilePath());
+    LoadSettings();
+
+    calc_ = std::make_unique<CCalc>();
+    calc_->SetHost(&host_);
+    folder_ = SettingsFolder(options_.settingsBase.isEmpty() ? DefaultSettingsBase() : options_.settingsBase);
+    // The whole command line is one path, spaces and quotes included.
+    loadedPath_ = options_.arguments.isEmpty() ? AutosavePath(folder_) : options_.arguments.join(QLatin1Char(' '));
+    LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
+    CopyPath(TheSettings().PrintFile, calc_->printFilePath);
+    CopyPath(TheSettings().WriteFolder, calc_->writeFolderPath);
+
+    if (std::optional<SkinImages> skin = PrepareSkin(options_.skin)) {
+        window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin));
+        host_.AttachWindow(window_.get());
+        QObject::connect(instance_.get(), &SingleInstance::RaiseRequested, window_.get(), [this] {
+            window_->show();
+            window_->raise();
+            window_->activateWindow();
+        });
+    }
+    return true;
+}
+
+void NorvaneSession::Exit()
+{
+    if (!started_)
+        return;
+    started_ = false;
+    host_.AttachWindow(nullptr);
+    window_.reset();
+    SaveSettings();
+    SaveBreakpointState(FilePath(BreakpointStatePath(folder_)));
+    calc_.reset();
+}
+
+int RunNorvane(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Norvane"));
+    QApplication::setOrganizationName(QStringLiteral("Brivet"));
+    QApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
+
+    StartupOptions options;
+    options.arguments = QApplication::arguments().mid(1);
+    NorvaneSession session(std::move(options));
+    if (!session.StartUp())
+        return 0;
+    if (CMainWnd* window = session.Window()) {
+        window->show();
+        QApplication::exec();
+    }
+    session.Exit();
+    return 0;
+}

@@ -1,0 +1,189 @@
+#include "shell/CMainWnd.h"
+
+#include "core/CCalc.h"
+#include "shell/Settings.h"
+#include "shell/SystemError.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+// Cells of the LED glyph strip.
+constexpr int kGlyphWidth = 18;
+constexpr int kGlyphHeight = 32;
+constexpr int kCellPitch = 24;
+constexpr int kPointGlyphX = 0;
+constexpr int kPointWidth = 2;
+constexpr int kMinusGlyphX = 2;
+constexpr int kDigitGlyphX = 20;
+constexpr int kBracketGlyphX = 200;
+constexpr int kLastCellX = 264;
+
+// Cells of the indicator strip: x in the strip, width, x on the skin.
+struct IndicatorCell {
+    int sourceX;
+    int width;
+    int targetX;
+};
+constexpr IndicatorCell kSecondCell{0, 34, 64};
+constexpr IndicatorCell kInvCell{38, 26, 106};
+constexpr int kAngleSourceX = 70;
+constexpr int kAngleWidth = 46;
+constexpr int kAngleTargetX = 140;
+}  // namespace
+
+CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), calc(engine), images(std::move(skinImages))
+{
+    clock_.start();
+    setWindowTitle(QStringLiteral("Norvane"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(kClientWidth, kClientHeight);
+    skinOrigin = QPoint((kClientWidth - images.skin.width()) / 2, 1);
+    setMask(images.Shape());
+    move(TheSettings().Gauche, TheSettings().Haut);
+    displayBitmap.fill(Qt::black);
+
+    blinkTimer_.callOnTimeout(this, &CMainWnd::ToggleBlink);
+    stepTimer_.setSingleShot(true);
+    stepTimer_.callOnTimeout(this, [this] {
+        stepPosted_ = false;
+        ExecuteStep(false);
+    });
+    pauseTimer_.setSingleShot(true);
+    pauseTimer_.callOnTimeout(this, &CMainWnd::EndPause);
+    typedKeyTimer_.setSingleShot(true);
+    typedKeyTimer_.callOnTimeout(this, &CMainWnd::ReleaseTypedKey);
+
+    DrawDisplay(false);
+    SetSystemErrorOwner(this);
+}
+
+CMainWnd::~CMainWnd()
+{
+    SetSystemErrorOwner(nullptr);
+}
+
+void CMainWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, images.skin);
+    if (pressedColumn >= 0 && pressedRow >= 0) {
+        const QRect picture = KeyPictureRect(pressedColumn, pressedRow);
+        painter.drawImage(picture.topLeft() + QPoint(2, 2), images.skin, picture.translated(-2, -2));
+    }
+    PaintIndicators(painter);
+    PaintDisplay(painter);
+    if (stripTexts.HasText())
+        DrawLabelStrip(painter, kMainWindowStripOrigin.x(), kMainWindowStripOrigin.y(), false, false, stripTexts);
+}
+
+QRect CMainWnd::KeyPictureRect(int column, int row) const
+{
+    const QPoint key = skinOrigin + QPoint(KeyColumnX[column], KeyRowY[row]);
+    return {key.x() - 8, key.y() - 4, kKeyPictureWidth, kKeyPictureHeight};
+}
+
+QRect CMainWnd::IndicatorRect() const
+{
+    return QRect(kSecondCell.targetX, kIndicatorTop, kAngleTargetX + kAngleWidth - kSecondCell.targetX,
+                 kIndicatorHeight).translated(skinOrigin);
+}
+
+void CMainWnd::PaintIndicators(QPainter& painter) const
+{
+    auto cell = [&](const IndicatorCell& c, bool lit) {
+        const QRect target(skinOrigin + QPoint(c.targetX, kIndicatorTop), QSize(c.width, kIndicatorHeight));
+        if (lit)
+            painter.drawImage(target.topLeft(), images.indicators, QRect(c.sourceX, 0, c.width, kIndicatorHeight));
+        else
+            painter.fillRect(target, Qt::black);
+    };
+    cell(kSecondCell, secondPending);
+    cell(kInvCell, calc.invFlag != 0);
+    const int unit = std::clamp(calc.angleUnit, 0, 2);
+    cell({kAngleSourceX + kAngleWidth * unit, kAngleWidth, kAngleTargetX}, true);
+}
+
+void CMainWnd::PaintDisplay(QPainter& painter) const
+{
+    if (displayShown)
+        painter.drawImage(DisplayWindowRect().topLeft(), displayBitmap);
+    else
+        painter.fillRect(DisplayWindowRect(), Qt::black);
+}
+
+void CMainWnd::DrawIndicators()
+{
+    update(IndicatorRect());
+}
+
+void CMainWnd::DrawDisplay(bool showWhileRunning)
+{
+    wchar_t buffer[CCalc::DisplayCapacity] = {};
+    const bool exponent = calc.GetDisplayText(buffer, showWhileRunning);
+    buffer[CCalc::DisplayCapacity - 1] = 0;
+    const QString text = QString::fromWCharArray(buffer);
+    if (text != displayText)
+        RenderDisplayText(text, exponent);
+    update(DisplayWindowRect());
+}
+
+void CMainWnd::RenderDisplayText(const QString& text, bool exponent)
+{
+    displayBitmap.fill(Qt::black);
+    QPainter painter(&displayBitmap);
+    auto glyph = [&](int sourceX, int x, int width) {
+        painter.drawImage(QPoint(x, 0), images.glyphs, QRect(sourceX, 0, width, kGlyphHeight));
+    };
+    int x = exponent ? kLastCellX : kLastCellX - kCellPitch;
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        const QChar c = text[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            glyph(kDigitGlyphX + kGlyphWidth * (c.unicode() - '0'), x, kGlyphWidth);
+            x -= kCellPitch;
+        } else if (c == u'-') {
+            glyph(kMinusGlyphX, x, kGlyphWidth);
+            x -= kCellPitch;
+        } else if (c == u'[') {
+            glyph(kBracketGlyphX, x, kGlyphWidth);
+            x -= kCellPitch;
+        } else if (c == u' ') {
+            x -= kCellPitch;
+        } else if (c == u'.') {
+            glyph(kPointGlyphX, x + kGlyphWidth + 2, kPointWidth);
+        }
+    }
+    displayText = text.left(CCalc::DisplayCapacity - 1);
+}
+
+void CMainWnd::CopyDisplayToClipboard()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    wchar_t buffer[CCalc::DisplayCapacity] = {};
+    calc.GetDisplayText(buffer, false);
+    buffer[CCalc::DisplayCapacity - 1] = 0;
+    clipboard->setText(QString::fromWCharArray(buffer));
+    if (clipboard->text() != QString::fromWCharArray(buffer))
+        ShowSystemError(QStringLiteral("Unable to copy data"), 0,
+                        QStringLiteral("The clipboard did not take the text."));
+}
+
+void CMainWnd::ReloadLabelStrip()
+{
+    update(kMainWindowStripRect);
+}
+
+void CMainWnd::closeEvent(QCloseEvent* event)
+{
+    TheSettings().Gauche = pos().x();
+    TheSettings().Haut = pos().y();
+    event->accept();
+}

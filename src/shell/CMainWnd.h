@@ -1,0 +1,124 @@
+#pragma once
+// The calculator in its shaped window: the skin, the LED display and the
+// indicators drawn over it, keys pressed by mouse or keyboard, and the
+// pacing of program runs.
+
+#include "shell/KeyLayout.h"
+#include "shell/LabelStrip.h"
+#include "shell/Skin.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+
+class CCalc;
+
+class CMainWnd : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 389;
+    static constexpr int kClientHeight = 798;
+    static constexpr QRect kDisplayRect{48, 112, 282, 32};  // from skinOrigin
+    static constexpr int kIndicatorTop = 154;
+    static constexpr int kIndicatorHeight = 16;
+    // How long a typed key stays drawn pressed.
+    static constexpr int kTypedKeyMs = 200;
+    // How long a run executes steps before the window gets a turn.
+    static constexpr int kRunSliceMs = 4;
+
+    CMainWnd(CCalc& calc, SkinImages images, QWidget* parent = nullptr);
+    ~CMainWnd() override;
+
+    CCalc& calc;
+    const SkinImages images;
+
+    QPoint skinOrigin;
+    int pressedColumn = -1;
+    int pressedRow = -1;
+    bool secondPending = false;
+    bool displayShown = true;
+    QImage displayBitmap{kDisplayRect.size(), QImage::Format_RGB32};
+    QString displayText;
+    qint64 lastKeyTick = 0;
+    int memoProgram = 0;
+    StripTexts stripTexts;
+
+    // --- keys ---
+    void PressKey(int column, int row);
+    void ReleaseKey();
+    // A typed character: the key is drawn pressed for kTypedKeyMs, then
+    // released; characters typed meanwhile wait their turn in order.
+    void TypeCharacter(char32_t character);
+    bool TypedKeysWaiting() const { return !typedKeys_.empty() || typedKeyHeld_; }
+
+    // --- drawing ---
+    // Renders the display text into displayBitmap when it changed, then
+    // shows the bitmap.
+    void DrawDisplay(bool showWhileRunning);
+    void DrawIndicators();
+    void CopyDisplayToClipboard();
+    // memoTexts or the selected library program changed.
+    void ReloadLabelStrip();
+
+    // --- run pacing ---
+    void ExecuteStep(bool singleStep);
+    void PumpUntilDue();
+    void StartProgram();
+    void StopProgram();
+    void ToggleBlink();
+    bool RunPending() const { return runPending_; }
+    bool BlinkActive() const { return blinkTimer_.isActive(); }
+    // The blink period changed (options dialog): a running timer restarts with it.
+    void RestartBlinkTimer();
+
+    // Milliseconds on the steady clock, the tick of lastKeyTick.
+    qint64 Now() const { return clock_.elapsed(); }
+
+    void ShowContextMenu(const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QRect KeyPictureRect(int column, int row) const;
+    QRect DisplayWindowRect() const { return kDisplayRect.translated(skinOrigin); }
+    QRect IndicatorRect() const;
+    void RenderDisplayText(const QString& text, bool exponent);
+    void PaintIndicators(QPainter& painter) const;
+    void PaintDisplay(QPainter& painter) const;
+    void UpdateBlinkAfterKey();
+    void StartBlink();
+    void AfterKey();
+    bool GtoKeyHeld() const;
+    void RunSlice();
+    void PauseRun(int milliseconds);
+    void EndPause();
+    void RunStopped();
+    void PostStep(int delay);
+    void PressNextTypedKey();
+    void ReleaseTypedKey();
+    void FinishTypedKeys();
+
+    QElapsedTimer clock_;
+    QTimer blinkTimer_;
+    QTimer stepTimer_;
+    QTimer pauseTimer_;
+    QTimer typedKeyTimer_;
+    std::deque<KeyPosition> typedKeys_;
+    bool typedKeyHeld_ = false;
+    bool mouseHeld_ = false;
+    bool runPending_ = false;
+    bool stepPosted_ = false;
+    bool pausing_ = false;
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};

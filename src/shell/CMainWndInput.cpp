@@ -1,0 +1,170 @@
+// Keys of the main window: mouse clicks, typed characters, dragging the
+// window by its face, and the context menu.
+
+#include "shell/CMainWnd.h"
+
+#include "core/CCalc.h"
+#include "shell/ContextMenu.h"
+#include "shell/Trace.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindow>
+
+void CMainWnd::PressKey(int column, int row)
+{
+    pressedColumn = column;
+    pressedRow = row;
+    update(KeyPictureRect(column, row));
+}
+
+void CMainWnd::ReleaseKey()
+{
+    mouseHeld_ = false;
+    if (pressedColumn < 0 || pressedRow < 0)
+        return;
+    update(KeyPictureRect(pressedColumn, pressedRow));
+    if (pressedColumn == kSecondColumn && pressedRow == kSecondRow) {
+        secondPending = !secondPending;
+    } else {
+        const uint8_t code = KeyCodeFor(pressedColumn, pressedRow, secondPending);
+        if (calc.mode != CCalc::ModeRun || code == Key::RunStop) {
+            lastKeyTick = Now();
+            calc.ProcessKey(code);
+        }
+        displayShown = true;
+        secondPending = false;
+    }
+    pressedColumn = -1;
+    pressedRow = -1;
+    AfterKey();
+    // Keys dropped during a run must not start a second chain of steps.
+    if (calc.mode == CCalc::ModeRun && !runPending_) {
+        runPending_ = true;
+        PumpUntilDue();
+    }
+    qCDebug(lcNorvane, "Module immédiat : %d", calc.shownProgram);
+    if (calc.shownProgram != memoProgram) {
+        memoProgram = calc.shownProgram;
+        ReloadLabelStrip();
+    }
+}
+
+void CMainWnd::AfterKey()
+{
+    DrawIndicators();
+    DrawDisplay(false);
+    UpdateBlinkAfterKey();
+}
+
+void CMainWnd::TypeCharacter(char32_t character)
+{
+    const std::optional<KeyPosition> key = KeyForCharacter(character);
+    if (!key)
+        return;
+    typedKeys_.push_back(*key);
+    if (!typedKeyHeld_ && !mouseHeld_)
+        PressNextTypedKey();
+}
+
+void CMainWnd::PressNextTypedKey()
+{
+    if (typedKeys_.empty())
+        return;
+    const KeyPosition key = typedKeys_.front();
+    typedKeys_.pop_front();
+    typedKeyHeld_ = true;
+    PressKey(key.column, key.row);
+    typedKeyTimer_.start(kTypedKeyMs);
+}
+
+void CMainWnd::ReleaseTypedKey()
+{
+    typedKeyHeld_ = false;
+    ReleaseKey();
+    PressNextTypedKey();
+}
+
+// A click must not overtake keys typed before it.
+void CMainWnd::FinishTypedKeys()
+{
+    while (typedKeyHeld_) {
+        typedKeyTimer_.stop();
+        ReleaseTypedKey();
+    }
+}
+
+void CMainWnd::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint client = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        ShowContextMenu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    FinishTypedKeys();
+    const QPoint skinPoint = client - skinOrigin;
+    const KeyPosition key = HitTestKey(skinPoint.x(), skinPoint.y());
+    if (key.IsKey()) {
+        mouseHeld_ = true;
+        PressKey(key.column, key.row);
+        return;
+    }
+    pressedColumn = pressedRow = -1;
+    // Off the keys the face is the window's handle.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void CMainWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void CMainWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragging_ = false;
+    if (!mouseHeld_)
+        return;
+    ReleaseKey();
+    if (!typedKeyHeld_)
+        PressNextTypedKey();
+}
+
+void CMainWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        CopyDisplayToClipboard();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        TypeCharacter(8);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        TypeCharacter(13);
+        return;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1)
+        TypeCharacter(text[0].unicode());
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CMainWnd::ShowContextMenu(const QPoint& globalPosition)
+{
+    QMenu menu(this);
+    FillContextMenu(menu, *this);
+    menu.exec(globalPosition);
+}

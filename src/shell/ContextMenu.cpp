@@ -1,0 +1,39 @@
+#include "shell/ContextMenu.h"
+
+#include "shell/CMainWnd.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+template <typename Handler>
+void AddCommand(QMenu& menu, const QString& text, MainCommand command, Handler handler)
+{
+    QAction* action = menu.addAction(text);
+    action->setData(static_cast<int>(command));
+    QObject::connect(action, &QAction::triggered, &menu, handler);
+}
+}  // namespace
+
+void FillContextMenu(QMenu& menu, CMainWnd& window)
+{
+    menu.addSeparator();
+    AddCommand(menu, QStringLiteral("&About"), kCommandAbout, [&window] { ShowAboutBox(&window); });
+    menu.addSeparator();
+    AddCommand(menu, QStringLiteral("E&xit"), kCommandExit, [&window] { window.close(); });
+}
+
+void ShowAboutBox(QWidget* parent)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("About Norvane"));
+    box.setIconPixmap(QIcon(QStringLiteral(":/skin/icon.png")).pixmap(48, 48));
+    box.setText(QStringLiteral("<b>Norvane %1</b>").arg(QCoreApplication::applicationVersion()));
+    box.setInformativeText(QStringLiteral("An emulator of the TI-59 programmable calculator."));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}

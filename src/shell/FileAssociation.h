@@ -1,0 +1,13 @@
+#pragma once
+// Registers ".ti" program files with the desktop: a MIME type for *.ti, a
+// .desktop entry that opens them with this program, and its icon.
+
+#include <QString>
+
+// dataFolder is the user's data folder (~/.local/share). Files are
+// rewritten only when their content differs; failures are not reported.
+// Returns whether anything was rewritten.
+bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath);
+
+// The Exec line of the .desktop entry: the path quoted when it holds a space.
+QString DesktopExecLine(const QString& executablePath);

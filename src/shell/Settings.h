@@ -1,0 +1,40 @@
+#pragma once
+// The program's persisted settings. Loaded once at start-up and saved once
+// at exit; the options dialog and the main window change them in between.
+
+#include <QString>
+#include <cstdint>
+
+class QSettings;
+
+struct Settings {
+    static constexpr int PathCapacity = 260;  // characters, terminator not counted
+
+    QString PrintFile;
+    QString WriteFolder;
+    uint32_t DelaiRun = 0;
+    uint32_t DureePauseCourte = 50;
+    uint32_t DureePauseLongue = 500;
+    uint32_t DureeClignotement = 200;
+    int32_t Gauche = 100;
+    int32_t Haut = 100;
+};
+
+// The one record the whole program uses.
+Settings& TheSettings();
+
+// QSettings("Brivet", "Norvane").
+QSettings& SettingsStore();
+
+// Values that are missing, of the wrong kind or out of range keep their
+// defaults; DelaiRun is 0 after every load whatever the store holds.
+void LoadSettings(Settings& settings, QSettings& store);
+// Empty paths are not written, so the store keeps the previous ones.
+void SaveSettings(const Settings& settings, QSettings& store);
+
+void LoadSettings();
+void SaveSettings();
+
+// The user's Documents folder and the print file in it.
+QString DefaultWriteFolder();
+QString DefaultPrintFile();

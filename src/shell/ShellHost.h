@@ -1,0 +1,23 @@
+#pragma once
+// What the engine asks of the desktop program: reports, traces, the label
+// strip, and (as their windows arrive) the printer window, the file dialogs
+// and the debugger.
+
+#include "core/CalcHost.h"
+
+class CMainWnd;
+
+class ShellHost : public CalcHost {
+public:
+    // The window is set once it exists; calls before that only report.
+    void AttachWindow(CMainWnd* window) { window_ = window; }
+    CMainWnd* Window() const { return window_; }
+
+    void ReloadLabelStrip() override;
+    void ShowSystemError(const std::wstring& caption, int errorCode,
+                         const std::wstring& text = {}) override;
+    void Trace(const std::string& line) override;
+
+private:
+    CMainWnd* window_ = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "shell/Trace.h"
+
+Q_LOGGING_CATEGORY(lcNorvane, "norvane", QtWarningMsg)
