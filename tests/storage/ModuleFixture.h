@@ -2,6 +2,7 @@
 // A made-up module of 25 short programs for the tests: program p has
 // 4 + p steps, step s of it holds (p + s) mod 100.
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -24,9 +25,10 @@ inline std::vector<unsigned char> Image(const storage::ProgramLengths& lengths) 
     std::array<std::span<const unsigned char>, storage::kModulePrograms> programs;
     for (int p = 0; p < storage::kModulePrograms; ++p) {
         auto& block = blocks[static_cast<std::size_t>(p)];
-        block.resize(storage::kProgramSteps);
-        for (int s = 0; s < storage::kProgramSteps; ++s)
-            block[static_cast<std::size_t>(s)] = StepOf(p + 1, s);
+        // Room for lengths beyond a program area, which some tests write on purpose.
+        block.resize(std::max<std::size_t>(storage::kProgramSteps, lengths[static_cast<std::size_t>(p)]));
+        for (std::size_t s = 0; s < block.size(); ++s)
+            block[s] = StepOf(p + 1, static_cast<int>(s));
         programs[static_cast<std::size_t>(p)] = block;
     }
     return storage::EncodeModuleImage(lengths, programs);

@@ -1,0 +1,210 @@
+// Every loader, fed every cut and many random corruptions of a good file,
+// either loads cleanly or refuses cleanly: no crash, no read past a buffer
+// (run under the sanitizer build), no half-loaded state, no number out of range.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <random>
+
+#include "core/CCalc.h"
+#include "printer/Breakpoints.h"
+#include "storage/MemoFile.h"
+#include "storage/MemoryBank.h"
+#include "storage/ModuleLibrary.h"
+#include "storage/ProgramFile.h"
+#include "ModuleFixture.h"
+#include "RecordingHost.h"
+#include "TempFolder.h"
+
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+bool InRange(const CNombre& value) {
+    CNombre copy = value;
+    return !copy.ClampToRange() && (value.mantissa == 0 ? value.exponent == 0
+                                                        : std::llabs(value.mantissa) >= 1000000000000);
+}
+
+struct Calculator {
+    RecordingHost host;
+    CCalc calc;
+    explicit Calculator(const std::filesystem::path& folder) {
+        calc.host = &host;
+        const std::wstring path = folder.wstring();
+        std::copy(path.begin(), path.end(), calc.writeFolderPath);
+        for (int i = 0; i < 100; ++i)
+            calc.registers[i] = CNombre(-(i + 7), 12);
+        std::fill_n(calc.programMemory[0], 1000, uint8_t{42});
+    }
+    bool RegistersUnchanged(int first, int last) const {
+        for (int i = first; i <= last; ++i)
+            if (!(calc.registers[i] == CNombre(-(i + 7), 12)))
+                return false;
+        return true;
+    }
+    bool RegistersInRange() const {
+        for (const CNombre& value : calc.registers)
+            if (!InRange(value))
+                return false;
+        return true;
+    }
+};
+
+// Cuts at every length near the ends and at random points, plus random bit flips.
+std::vector<Bytes> Damaged(const Bytes& good, unsigned seed, int rounds) {
+    std::vector<Bytes> out;
+    for (std::size_t cut = 0; cut <= good.size(); cut += (cut < 64 || cut + 64 > good.size()) ? 1 : 97)
+        out.emplace_back(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut));
+    std::mt19937 random(seed);
+    for (int round = 0; round < rounds; ++round) {
+        Bytes bytes = good;
+        if (random() % 2)
+            bytes.resize(random() % (good.size() + 1));
+        for (int flips = 1 + static_cast<int>(random() % 16); flips > 0 && !bytes.empty(); --flips)
+            bytes[random() % bytes.size()] ^= static_cast<unsigned char>(1u << (random() % 8));
+        out.push_back(std::move(bytes));
+    }
+    return out;
+}
+
+Bytes GoodProgramFile(std::size_t size) {
+    TempFolder folder;
+    Calculator source(folder.path());
+    for (int i = 0; i < 100; ++i)
+        source.calc.registers[i] = CNombre(static_cast<int64_t>(i) * 7919 + 1, i - 50);
+    SaveProgramFile(source.calc, folder / "p.ti");
+    Bytes bytes = TempFolder::Read(folder / "p.ti");
+    if (size == storage::kOlderProgramFileSize) {
+        bytes.assign(size, 0);
+        for (std::size_t i = 0; i < 100; ++i) {
+            const double value = (static_cast<double>(i) - 50.0) * 1.5e10;
+            std::memcpy(&bytes[8 * i], &value, 8);
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(DamagedFiles, ProgramFilesLoadWhollyOrNotAtAll) {
+    for (std::size_t form : {storage::kProgramFileSize, storage::kOlderProgramFileSize}) {
+        const Bytes good = GoodProgramFile(form);
+        int loaded = 0, refused = 0;
+        for (const Bytes& bytes : Damaged(good, 11, 300)) {
+            TempFolder folder;
+            Calculator target(folder.path());
+            target.calc.pc = 17;
+            TempFolder::Write(folder / "d.ti", bytes);
+            if (LoadProgramFile(target.calc, folder / "d.ti")) {
+                ++loaded;
+                ASSERT_TRUE(target.RegistersInRange()) << bytes.size();
+                ASSERT_EQ(target.calc.pc, 0);
+            } else {
+                ++refused;
+                ASSERT_TRUE(target.RegistersUnchanged(0, 99)) << bytes.size();
+                ASSERT_EQ(target.calc.programMemory[0][999], 42);
+                ASSERT_EQ(target.calc.pc, 17);
+                ASSERT_EQ(target.host.Captions(), L"Unable to read program file");
+            }
+        }
+        EXPECT_GT(loaded, 0) << form;
+        EXPECT_GT(refused, 0) << form;
+    }
+}
+
+TEST(DamagedFiles, MemoryBanksLoadWhollyOrNotAtAll) {
+    TempFolder source;
+    Calculator writer(source.path());
+    for (int i = 0; i < 25; ++i)
+        writer.calc.registers[25 + i] = CNombre(i * 1234567 + 1, 3 * i - 40);
+    ASSERT_TRUE(WriteMemoryBank(writer.calc, 1));
+    const Bytes good = TempFolder::Read(source / "Memory#1");
+    for (const Bytes& bytes : Damaged(good, 12, 300)) {
+        TempFolder folder;
+        Calculator target(folder.path());
+        TempFolder::Write(folder / "Memory#1", bytes);
+        if (ReadMemoryBank(target.calc, 1)) {
+            ASSERT_TRUE(target.RegistersInRange());
+        } else {
+            ASSERT_TRUE(target.RegistersUnchanged(0, 99)) << bytes.size();
+            ASSERT_EQ(target.host.Captions(), L"Unable to read memory file");
+        }
+        ASSERT_TRUE(target.RegistersUnchanged(0, 24));
+        ASSERT_TRUE(target.RegistersUnchanged(50, 99));
+    }
+}
+
+TEST(DamagedFiles, ModuleFilesLoadWhollyOrLeaveTheSlot) {
+    auto lengths = test_module::ShortLengths();
+    lengths[3] = 1000;
+    const Bytes good = test_module::Image(lengths);
+    int loaded = 0, refused = 0;
+    for (const Bytes& bytes : Damaged(good, 13, 400)) {
+        TempFolder folder;
+        Calculator target(folder.path());
+        ModuleLibrary library(target.calc, {}, folder.path());
+        std::fill_n(target.calc.programMemory[26], 25 * 1000, uint8_t{7});
+        TempFolder::Write(folder / "d.mod", bytes);
+        if (library.LoadModuleFile(1, folder / "d.mod")) {
+            ++loaded;
+            for (uint16_t length : library.Slot(1).lengths)
+                ASSERT_LE(length, 1000);
+        } else {
+            ++refused;
+            ASSERT_EQ(library.Slot(1).kind, ModuleKind::Empty);
+            ASSERT_EQ(target.calc.programMemory[26][0], 7);
+            ASSERT_EQ(target.calc.programMemory[50][999], 7);
+            ASSERT_EQ(target.host.Captions(), L"Unable to load module");
+        }
+    }
+    EXPECT_GT(loaded, 0);
+    EXPECT_GT(refused, 0);
+}
+
+TEST(DamagedFiles, BreakpointStateLoadsWhatIsWhole) {
+    BreakpointTables tables;
+    for (std::size_t i = 0; i < kStepSlots; i += 13)
+        tables.steps[i] = BreakpointRecord::NewStep();
+    for (std::size_t i = 1; i < kRegisterSlots; i += 9)
+        tables.registers[i] = BreakpointRecord::NewRegister(static_cast<int>(i));
+    const Bytes good = EncodeBreakpointState(tables);
+    std::vector<CNombre> registers(100);
+    for (const Bytes& bytes : Damaged(good, 14, 400)) {
+        TempFolder folder;
+        TempFolder::Write(folder / "TI59.state", bytes);
+        BreakpointTables loaded;
+        LoadBreakpointState(folder / "TI59.state", loaded);
+        for (const auto& slot : loaded.steps)
+            if (slot) {
+                ASSERT_TRUE(InRange(slot->value));
+                ShouldStop(*slot, registers);
+            }
+        for (const auto& slot : loaded.registers)
+            if (slot) {
+                ASSERT_TRUE(InRange(slot->value));
+                ShouldStop(*slot, registers);
+            }
+    }
+}
+
+TEST(DamagedFiles, MemoFilesAlwaysReadAsText) {
+    TempFolder source;
+    CCalc writer;
+    storage::MemoTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = L"Text \u00E9\u20AC " + std::to_wstring(i);
+    storage::SetMemoTexts(writer, texts);
+    ASSERT_TRUE(storage::WriteProgramMemo(writer, source / "p.ti").ok);
+    const Bytes good = TempFolder::Read(source / "p.tiz");
+    for (const Bytes& bytes : Damaged(good, 15, 300)) {
+        TempFolder folder;
+        TempFolder::Write(folder / "d.tiz", bytes);
+        CCalc target;
+        storage::ReadProgramMemo(target, folder / "d.ti");
+        for (const auto& text : target.memoTexts)
+            ASSERT_LE(std::wcslen(text), 127u);
+        storage::ReadModuleProgramMemo(folder / "d.tiz", 3);
+    }
+}
