@@ -1,0 +1,103 @@
+// What the calculator tells its host, with the debugger open and closed.
+#include <gtest/gtest.h>
+
+#include "KeyScript.h"
+
+#include <algorithm>
+
+namespace {
+
+struct HostCase {
+    const char* keys;
+    const char* call;   // one call the keys must make (a prefix of the recorded line)
+};
+
+void PrintTo(const HostCase& c, std::ostream* os) { *os << c.keys; }
+
+bool SawPrefix(const keyscript::RecordingHost& host, const std::string& prefix)
+{
+    return std::any_of(host.calls.begin(), host.calls.end(),
+                       [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
+}
+
+class HostCalls : public ::testing::TestWithParam<HostCase> {};
+
+TEST_P(HostCalls, DebuggerIsTold)
+{
+    const HostCase& c = GetParam();
+    CCalc calc;
+    keyscript::RecordingHost host;
+    calc.host = &host;   // assigned directly, as front ends may
+    keyscript::Type(calc, c.keys);
+    EXPECT_TRUE(SawPrefix(host, c.call)) << c.call;
+}
+
+const HostCase kCalls[] = {
+    {"1", "display"},
+    {"CMS", "registers 0-99"},
+    {"2 S+", "registers 1-6"},
+    {"2 S+", "t"},
+    {"X<>T", "t"},
+    {"2 X<>T 3 P>R", "t"},
+    {"CP", "listing 0-999"},
+    {"CP", "labels"},
+    {"CP", "t"},
+    {"5 STO 0 5", "registers 5-5"},
+    {"5 SUM IND 0 0", "registers 0-0"},
+    {"STF 3", "flags"},
+    {"RST", "repaint"},
+    {"RST", "flags"},
+    {"2 + (", "hierarchy"},
+    {"LRN 5", "listing 0-0"},
+    {"LRN 5 BST INS", "listing 0-999"},
+    {"LRN 5 LRN", "pc 1"},
+    {"GTO 0 1 2", "pc 12"},
+};
+INSTANTIATE_TEST_SUITE_P(Calls, HostCalls, ::testing::ValuesIn(kCalls));
+
+TEST(Host, ClosedDebuggerHearsNothingButTheMainWindowDoes)
+{
+    CCalc calc;
+    keyscript::RecordingHost host;
+    host.debuggerOpen = false;
+    calc.SetHost(&host);
+    keyscript::Type(calc, "5 STO 0 1 CMS 2 + ( 3 ) = LRN 1 LRN CP");
+    ASSERT_EQ(host.calls.size(), 1u);
+    EXPECT_EQ(host.calls[0], "labels");
+}
+
+TEST(Host, EveryStepRefreshesAndRepaints)
+{
+    CCalc calc;
+    keyscript::RecordingHost host;
+    calc.SetHost(&host);
+    keyscript::Poke(calc, 0, 0, "01 91");
+    calc.mode = CCalc::ModeRun;
+    calc.StepProgram();
+    const std::vector<std::string> expected = {"pc 1", "display", "repaint"};
+    EXPECT_EQ(host.calls, expected);
+}
+
+TEST(Host, BreakpointStopFromTheHostWaitsForTheOperand)
+{
+    // A host that stops the run as soon as the debugger follows pc to step 2.
+    struct StoppingHost : keyscript::RecordingHost {
+        CCalc* calc = nullptr;
+        void MoveCurrentStep(int pc) override
+        {
+            if (pc == 2)
+                calc->ProcessKey(Key::RunStop);
+        }
+    } host;
+    CCalc calc;
+    host.calc = &calc;
+    calc.SetHost(&host);
+    keyscript::Poke(calc, 0, 0, "07 42 05 91");
+    keyscript::Type(calc, "R/S");
+    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.pc, 3);
+    keyscript::Type(calc, "RCL 0 5");
+    EXPECT_EQ(keyscript::Display(calc), "7.");
+}
+
+}  // namespace
