@@ -50,32 +50,43 @@ private:
     std::size_t length_ = 0;
 };
 
+int ModuloThree(int e) { return ((e % 3) + 3) % 3; }
+
 // Scientific or engineering form: the mantissa rounded to decimals + 1 digits.
 void Scientific(TextOut& out, int64_t m, int e, int decimals, bool engineering, bool trim)
 {
-    for (;;) {
-        int64_t rounded = (m + HalfUnit(decimals)) / CNombre::PowerOfTen(12 - decimals);
-        int exponent = e;
-        if (rounded >= CNombre::PowerOfTen(decimals + 1)) {
-            rounded /= 10;
-            ++exponent;
+    // Engineering with too few decimals for the digits before the point:
+    // round to as many digits as the point needs, so no decimal is shown.
+    const int fix = decimals;
+    if (engineering && ModuloThree(e) > decimals)
+        decimals = ModuloThree(e);
+    int64_t rounded = (m + HalfUnit(decimals)) / CNombre::PowerOfTen(12 - decimals);
+    int exponent = e;
+    if (rounded >= CNombre::PowerOfTen(decimals + 1)) {
+        rounded /= 10;
+        ++exponent;
+        // The display has two exponent digits: a number still in range is
+        // cut rather than rounded up to 10^100.
+        if (exponent == 100) {
+            rounded = m / CNombre::PowerOfTen(12 - decimals);
+            exponent = e;
         }
-        int before = 1;
-        if (engineering) {
-            const int r = ((exponent % 3) + 3) % 3;
-            // Too few decimals for the digits before the point: round to as
-            // many digits as the point needs instead, so no decimal is shown.
-            if (r > decimals) {
-                decimals = r;
-                continue;
-            }
-            exponent -= r;
-            before = r + 1;
-        }
-        out.Digits(rounded, decimals + 1, before, trim);
-        out.Exponent(exponent);
-        return;
     }
+    int before = 1;
+    if (engineering) {
+        const int r = ModuloThree(exponent);
+        // Only a carry moves the point, and it leaves a power of ten, which
+        // takes the width the new point needs exactly.
+        const int wanted = r > fix ? r : fix;
+        if (wanted != decimals) {
+            rounded = CNombre::PowerOfTen(wanted);
+            decimals = wanted;
+        }
+        exponent -= r;
+        before = r + 1;
+    }
+    out.Digits(rounded, decimals + 1, before, trim);
+    out.Exponent(exponent);
 }
 
 void Fixed(TextOut& out, int64_t m, int e, int fix)

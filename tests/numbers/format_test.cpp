@@ -95,7 +95,14 @@ TEST(Format, RoundingAndDigitLimits)
         {Num(L"4.9e-11"), NoFix, NormalMode, L"4.9-11"},
         {Num(L"9999999999.5"), NoFix, NormalMode, L"1. 10"},
         {Num(L"-2") / Num(L"3"), NoFix, NormalMode, L"-.6666666667"},
-        {Num(L"9.99999999e99"), NoFix, ScientificMode, L"1. 100"},
+        // In range but rounding to 10^100: cut instead, two exponent digits.
+        {Num(L"9.99999999e99"), NoFix, ScientificMode, L"9.9999999 99"},
+        {Num(L"9.9999999999e99"), NoFix, NormalMode, L"9.9999999 99"},
+        {Num(L"-9.996e99"), 2, NormalMode, L"-9.99 99"},
+        {Num(L"9.996e99"), 2, EngineeringMode, L"9.99 99"},
+        {Num(L"9.6e98"), 0, EngineeringMode, L"960. 96"},
+        {Num(L"9.996e98"), 0, EngineeringMode, L"1. 99"},
+        {Num(L"9.6e97"), 0, EngineeringMode, L"96. 96"},
         {Num(L"1e-100"), NoFix, NormalMode, L"1.-100"},
     };
     for (const Case& c : cases)
@@ -115,6 +122,9 @@ TEST(Format, EngineeringWithTooFewDecimalsShowsTheWholeDigits)
         {Num(L"0.05"), 0, L"50.-03"},
         {Num(L"-0.05"), 0, L"-50.-03"},
         {Num(L"7"), 0, L"7. 00"},
+        {Num(L"9.96"), 0, L"10. 00"},
+        {Num(L"99.6"), 1, L"100. 00"},
+        {Num(L"999.6"), 1, L"1.0 03"},
     };
     for (const Case& c : cases)
         ExpectText(c.n, c.fix, EngineeringMode, c.text);
