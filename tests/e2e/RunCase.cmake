@@ -6,7 +6,9 @@
 #   N.err     text that standard error must contain, one per line (optional;
 #             without it standard error must be empty)
 #   N.files   lines "PRODUCED EXPECTED": a file the run leaves in the working
-#             folder and the case file it must equal byte for byte (optional)
+#             folder and the file it must equal byte for byte: a case file,
+#             or with @WORK@/ in front one of the working folder (optional)
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -60,7 +62,12 @@ foreach(run RANGE 1 50)
       separate_arguments(pair_items UNIX_COMMAND "${pair}")
       list(GET pair_items 0 produced)
       list(GET pair_items 1 expected_file)
-      execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${produced} ${CASE}/${expected_file}
+      if(expected_file MATCHES "^@WORK@/")
+        string(REPLACE "@WORK@" "${WORK}" expected_file "${expected_file}")
+      else()
+        set(expected_file ${CASE}/${expected_file})
+      endif()
+      execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${produced} ${expected_file}
         RESULT_VARIABLE different)
       if(different)
         string(APPEND failures "run ${run}: ${produced} differs from ${expected_file}\n")
