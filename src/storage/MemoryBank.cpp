@@ -8,7 +8,6 @@
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/NumberRecord.h"
-#include "storage/ReadFile.h"
 
 namespace storage {
 
@@ -48,24 +47,17 @@ bool WriteMemoryBank(CCalc& calc, int bank) {
 bool ReadMemoryBank(CCalc& calc, int bank) {
     using namespace storage;
     const std::filesystem::path path = MemoryBankPath(calc, bank);
-    const ReadResult read = ReadFileBytes(path, kMemoryBankSize);
-    if (!read.opened) {
-        ReportSystemError(calc, L"CreateFile", read.error);
+    const auto bytes = ReadFileToLoad(calc, path, kMemoryBankSize, {L"CreateFile", L"Unable to read memory file", false});
+    if (!bytes)
         return false;
-    }
-    if (read.failed) {
-        ReportSystemError(calc, L"Unable to read memory file", read.error);
-        return false;
-    }
-    if (read.bytes.size() < kMemoryBankSize) {
+    if (bytes->size() < kMemoryBankSize) {
         ReportRefusal(calc, L"Unable to read memory file",
-                      FileNameOf(path) + L" holds " + std::to_wstring(read.bytes.size()) +
-                          L" bytes; a memory bank holds 400.");
+                      FileNameOf(path) + L" holds " + std::to_wstring(bytes->size()) + L" bytes; a memory bank holds 400.");
         return false;
     }
     const int first = FirstRegisterOfBank(bank);
     for (int i = 0; i < kBankRegisters; ++i)
-        calc.registers[first + i] = ReadNumberRecord(read.bytes, static_cast<std::size_t>(i) * kNumberRecordSize);
+        calc.registers[first + i] = ReadNumberRecord(*bytes, static_cast<std::size_t>(i) * kNumberRecordSize);
     calc.NotifyRegisters(first, first + kBankRegisters - 1);
     return true;
 }

@@ -1,12 +1,10 @@
 #include "storage/ModuleLibrary.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "core/CCalc.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
-#include "storage/ReadFile.h"
 
 using namespace storage;
 
@@ -77,17 +75,11 @@ bool ModuleLibrary::LoadBuiltInModule(int slot) {
 bool ModuleLibrary::LoadModuleFile(int slot, const std::filesystem::path& path) {
     if (!ValidSlot(slot))
         return false;
-    const ReadResult read = ReadFileBytes(path, kLongestModule);
-    if (!read.opened) {
-        if (read.error != ENOENT)
-            ReportSystemError(calc_, L"Unable to load module", read.error);
+    const auto bytes = ReadFileToLoad(calc_, path, kLongestModule,
+                                      {L"Unable to load module", L"Unable to load module", true});
+    if (!bytes)
         return false;
-    }
-    if (read.failed) {
-        ReportSystemError(calc_, L"Unable to load module", read.error);
-        return false;
-    }
-    const ModuleParse parsed = ParseModuleImage(read.bytes);
+    const ModuleParse parsed = ParseModuleImage(*bytes);
     if (!parsed.image) {
         ReportRefusal(calc_, L"Unable to load module", FileNameOf(path) + L": " + parsed.problem);
         return false;

@@ -1,14 +1,12 @@
 #include "storage/ProgramFile.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "core/CCalc.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/MemoFile.h"
 #include "storage/NumberRecord.h"
-#include "storage/ReadFile.h"
 
 namespace storage {
 
@@ -69,19 +67,13 @@ bool SaveProgramFile(CCalc& calc, const std::filesystem::path& path) {
 
 bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path) {
     using namespace storage;
-    const ReadResult read = ReadFileBytes(path, kProgramFileSize);
-    if (!read.opened) {
-        // Not there at all is normal (the first start has no autosave); anything else is shown.
-        if (read.error != ENOENT)
-            ReportSystemError(calc, L"CreateFile", read.error);
+    // No file is normal (the first start has no autosave); its memo is looked for all the same.
+    const auto bytes = ReadFileToLoad(calc, path, kProgramFileSize, {L"CreateFile", L"Unable to read program file", true});
+    if (!bytes) {
         ReadProgramMemo(calc, path);
         return false;
     }
-    if (read.failed) {
-        ReportSystemError(calc, L"Unable to read program file", read.error);
-        return false;
-    }
-    const ProgramParse parsed = ParseProgramFile(read.bytes);
+    const ProgramParse parsed = ParseProgramFile(*bytes);
     if (!parsed.image) {
         ReportRefusal(calc, L"Unable to read program file", FileNameOf(path) + L": " + parsed.problem);
         return false;

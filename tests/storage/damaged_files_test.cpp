@@ -14,8 +14,7 @@
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
 #include "ModuleFixture.h"
-#include "RecordingHost.h"
-#include "TempFolder.h"
+#include "CalcInFolder.h"
 
 using Bytes = std::vector<unsigned char>;
 
@@ -27,13 +26,9 @@ bool InRange(const CNombre& value) {
                                                         : std::llabs(value.mantissa) >= 1000000000000);
 }
 
-struct Calculator {
-    RecordingHost host;
-    CCalc calc;
-    explicit Calculator(const std::filesystem::path& folder) {
-        calc.host = &host;
-        const std::wstring path = folder.wstring();
-        std::copy(path.begin(), path.end(), calc.writeFolderPath);
+// Known registers and steps, so that a refused load can be seen to change nothing.
+struct Target : CalcInFolder {
+    Target() {
         for (int i = 0; i < 100; ++i)
             calc.registers[i] = CNombre(-(i + 7), 12);
         std::fill_n(calc.programMemory[0], 1000, uint8_t{42});
@@ -70,12 +65,11 @@ std::vector<Bytes> Damaged(const Bytes& good, unsigned seed, int rounds) {
 }
 
 Bytes GoodProgramFile(std::size_t size) {
-    TempFolder folder;
-    Calculator source(folder.path());
+    CalcInFolder source;
     for (int i = 0; i < 100; ++i)
         source.calc.registers[i] = CNombre(static_cast<int64_t>(i) * 7919 + 1, i - 50);
-    SaveProgramFile(source.calc, folder / "p.ti");
-    Bytes bytes = TempFolder::Read(folder / "p.ti");
+    SaveProgramFile(source.calc, source.folder / "p.ti");
+    Bytes bytes = TempFolder::Read(source.folder / "p.ti");
     if (size == storage::kOlderProgramFileSize) {
         bytes.assign(size, 0);
         for (std::size_t i = 0; i < 100; ++i) {
@@ -93,11 +87,10 @@ TEST(DamagedFiles, ProgramFilesLoadWhollyOrNotAtAll) {
         const Bytes good = GoodProgramFile(form);
         int loaded = 0, refused = 0;
         for (const Bytes& bytes : Damaged(good, 11, 300)) {
-            TempFolder folder;
-            Calculator target(folder.path());
+            Target target;
             target.calc.pc = 17;
-            TempFolder::Write(folder / "d.ti", bytes);
-            if (LoadProgramFile(target.calc, folder / "d.ti")) {
+            TempFolder::Write(target.folder / "d.ti", bytes);
+            if (LoadProgramFile(target.calc, target.folder / "d.ti")) {
                 ++loaded;
                 ASSERT_TRUE(target.RegistersInRange()) << bytes.size();
                 ASSERT_EQ(target.calc.pc, 0);
@@ -115,16 +108,14 @@ TEST(DamagedFiles, ProgramFilesLoadWhollyOrNotAtAll) {
 }
 
 TEST(DamagedFiles, MemoryBanksLoadWhollyOrNotAtAll) {
-    TempFolder source;
-    Calculator writer(source.path());
+    CalcInFolder writer;
     for (int i = 0; i < 25; ++i)
         writer.calc.registers[25 + i] = CNombre(i * 1234567 + 1, 3 * i - 40);
     ASSERT_TRUE(WriteMemoryBank(writer.calc, 1));
-    const Bytes good = TempFolder::Read(source / "Memory#1");
+    const Bytes good = TempFolder::Read(writer.folder / "Memory#1");
     for (const Bytes& bytes : Damaged(good, 12, 300)) {
-        TempFolder folder;
-        Calculator target(folder.path());
-        TempFolder::Write(folder / "Memory#1", bytes);
+        Target target;
+        TempFolder::Write(target.folder / "Memory#1", bytes);
         if (ReadMemoryBank(target.calc, 1)) {
             ASSERT_TRUE(target.RegistersInRange());
         } else {
@@ -142,12 +133,11 @@ TEST(DamagedFiles, ModuleFilesLoadWhollyOrLeaveTheSlot) {
     const Bytes good = test_module::Image(lengths);
     int loaded = 0, refused = 0;
     for (const Bytes& bytes : Damaged(good, 13, 400)) {
-        TempFolder folder;
-        Calculator target(folder.path());
-        ModuleLibrary library(target.calc, {}, folder.path());
+        Target target;
+        ModuleLibrary library(target.calc, {}, target.folder.path());
         std::fill_n(target.calc.programMemory[26], 25 * 1000, uint8_t{7});
-        TempFolder::Write(folder / "d.mod", bytes);
-        if (library.LoadModuleFile(1, folder / "d.mod")) {
+        TempFolder::Write(target.folder / "d.mod", bytes);
+        if (library.LoadModuleFile(1, target.folder / "d.mod")) {
             ++loaded;
             for (uint16_t length : library.Slot(1).lengths)
                 ASSERT_LE(length, 1000);

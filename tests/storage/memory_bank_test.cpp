@@ -4,20 +4,12 @@
 
 #include <cerrno>
 
-#include "core/CCalc.h"
-#include "RecordingHost.h"
-#include "TempFolder.h"
+#include "CalcInFolder.h"
 
 namespace {
 
-struct Fixture {
-    TempFolder folder;
-    RecordingHost host;
-    CCalc calc;
+struct Fixture : CalcInFolder {
     Fixture() {
-        calc.host = &host;
-        const std::wstring path = folder.path().wstring();
-        std::copy(path.begin(), path.end(), calc.writeFolderPath);
         for (int i = 0; i < 100; ++i)
             calc.registers[i] = CNombre(i + 1, 12);
     }
@@ -93,8 +85,7 @@ TEST(MemoryBank, BadFilesChangeNothing) {
 
 TEST(MemoryBank, WriteFailureIsShown) {
     Fixture f;
-    const std::wstring missing = (f.folder / "gone").wstring();
-    std::copy(missing.begin(), missing.end() + 1, f.calc.writeFolderPath);
+    f.SetWriteFolder(f.folder / "gone");
     EXPECT_FALSE(WriteMemoryBank(f.calc, 2));
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].caption, L"CreateFile");

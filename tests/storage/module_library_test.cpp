@@ -7,8 +7,7 @@
 #include "core/CCalc.h"
 #include "storage/IniFile.h"
 #include "ModuleFixture.h"
-#include "RecordingHost.h"
-#include "TempFolder.h"
+#include "CalcInFolder.h"
 
 namespace {
 
@@ -47,16 +46,10 @@ std::vector<unsigned char> ModuleFile(uint16_t length) {
     return storage::EncodeModuleImage(lengths, programs);
 }
 
-struct Fixture {
-    TempFolder folder;
-    RecordingHost host;
-    CCalc calc;
+struct Fixture : CalcInFolder {
     MapSettings settings;
     ModuleLibrary library{calc, BuiltIn(), folder.path()};
-    Fixture() {
-        calc.host = &host;
-        host.debuggerOpen = false;
-    }
+    Fixture() { host.debuggerOpen = false; }
     std::filesystem::path WriteModule(const std::string& name, uint16_t length) {
         TempFolder::Write(folder / name, ModuleFile(length));
         return folder / name;

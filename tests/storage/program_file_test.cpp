@@ -10,8 +10,7 @@
 #include "core/CCalc.h"
 #include "storage/IniFile.h"
 #include "storage/MemoFile.h"
-#include "RecordingHost.h"
-#include "TempFolder.h"
+#include "CalcInFolder.h"
 
 using Bytes = std::vector<unsigned char>;
 
@@ -45,17 +44,7 @@ Bytes SampleProgramFile(unsigned seed) {
     return file;
 }
 
-struct Fixture {
-    TempFolder folder;
-    RecordingHost host;
-    CCalc calc;
-    Fixture() { calc.host = &host; }
-    void SetMemo(int index, const std::wstring& text) {
-        storage::MemoTexts texts = storage::MemoTextsOf(calc);
-        texts[static_cast<std::size_t>(index)] = text;
-        storage::SetMemoTexts(calc, texts);
-    }
-};
+using Fixture = CalcInFolder;
 
 } // namespace
 

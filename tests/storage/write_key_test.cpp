@@ -4,23 +4,9 @@
 #include "core/CCalc.h"
 #include "core/KeyCodes.h"
 #include "storage/MemoFile.h"
-#include "RecordingHost.h"
-#include "TempFolder.h"
+#include "CalcInFolder.h"
 
-namespace {
-
-struct Fixture {
-    TempFolder folder;
-    RecordingHost host;
-    CCalc calc;
-    Fixture() {
-        calc.host = &host;
-        const std::wstring path = folder.path().wstring();
-        std::copy(path.begin(), path.end(), calc.writeFolderPath);
-    }
-};
-
-} // namespace
+using Fixture = CalcInFolder;
 
 TEST(WriteKey, FromTheKeyboardSavesAndLoadsProgramFiles) {
     Fixture f;

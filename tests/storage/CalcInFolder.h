@@ -1,0 +1,24 @@
+#pragma once
+// A calculator whose host records messages, writing into a fresh folder.
+
+#include <algorithm>
+#include <string>
+
+#include "core/CCalc.h"
+#include "RecordingHost.h"
+#include "TempFolder.h"
+
+struct CalcInFolder {
+    TempFolder folder;
+    RecordingHost host;
+    CCalc calc;
+    CalcInFolder() {
+        calc.host = &host;
+        SetWriteFolder(folder.path());
+    }
+    void SetWriteFolder(const std::filesystem::path& path) {
+        const std::wstring text = path.wstring();
+        std::fill(std::begin(calc.writeFolderPath), std::end(calc.writeFolderPath), L'\0');
+        std::copy_n(text.begin(), std::min<std::size_t>(text.size(), CCalc::PathLength - 1), calc.writeFolderPath);
+    }
+};
