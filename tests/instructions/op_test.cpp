@@ -246,4 +246,24 @@ TEST(Op, LabelsOfTheProgramFromThePointer)
     EXPECT_EQ(p.host.printed, (Lines{L"001 11 A", L"004 12 B"}));
 }
 
+TEST(Op, TellTheDebuggerWhatChanged)
+{
+    using Refreshes = std::vector<std::string>;
+    struct Case { int n; Refreshes refreshes; };
+    const Case cases[] = {
+        {9, {"listing 0-999"}}, {11, {"t"}},     {12, {"t"}},
+        {18, {"flags"}},        {19, {"flags"}}, {40, {"flags"}},
+        {23, {"registers 3-3"}}, {37, {"registers 7-7"}},
+        {10, {}},               {13, {}},
+    };
+    for (const Case& c : cases) {
+        PrinterCalc p;
+        p.calc.selectedArea[0] = 1;
+        p.host.debuggerOpen = true;
+        p.host.refreshes.clear();
+        p.calc.SpecialFunction(c.n);
+        EXPECT_EQ(p.host.refreshes, c.refreshes) << c.n;
+    }
+}
+
 } // namespace

@@ -24,6 +24,15 @@ public:
     std::vector<Error> errors;
     std::wstring listingPath;
     int listingQuestions = 0;
+    // With a debugger open, its refreshes are recorded as "registers 3-3".
+    bool debuggerOpen = false;
+    std::vector<std::string> refreshes;
+
+    bool DebuggerOpen() const override { return debuggerOpen; }
+    void RefreshListing(int first, int last) override { Refresh("listing", first, last); }
+    void RefreshRegisters(int first, int last) override { Refresh("registers", first, last); }
+    void RefreshT() override { refreshes.push_back("t"); }
+    void RefreshFlags() override { refreshes.push_back("flags"); }
 
     void PrinterLine(const std::wstring& line) override { printed.push_back(line); }
     void Trace(const std::string& line) override { traces.push_back(line); }
@@ -35,6 +44,13 @@ public:
     void ShowSystemError(const std::wstring& caption, int code, const std::wstring&) override
     {
         errors.push_back({caption, code});
+    }
+
+private:
+    void Refresh(const char* what, int first, int last)
+    {
+        refreshes.push_back(std::string(what) + " " + std::to_string(first) + "-" +
+                            std::to_string(last));
     }
 };
 
