@@ -3,10 +3,10 @@
 #include <iomanip>
 
 #include "cli/Assembler.h"
-#include "cli/ListingText.h"
 #include "cli/Runner.h"
 #include "cli/ScriptInput.h"
 #include "cli/Utf8.h"
+#include "printer/ListingFile.h"
 #include "storage/ProgramFile.h"
 
 namespace {
@@ -20,11 +20,15 @@ KeyboardFiles FilesOf(const CliOptions& options)
 
 void WriteStats(std::ostream& err, const ScriptRunner& runner)
 {
+    const auto rate = [&](double seconds) {
+        return seconds > 0 ? static_cast<double>(runner.stepsExecuted()) / seconds : 0.0;
+    };
     const double seconds = runner.runTime().count();
-    const double perSecond = seconds > 0 ? static_cast<double>(runner.stepsExecuted()) / seconds : 0.0;
+    const double processor = runner.processorSeconds();
     err << "steps: " << runner.stepsExecuted() << '\n'
-        << "run time: " << std::fixed << std::setprecision(3) << seconds << " s\n"
-        << "steps per second: " << std::setprecision(0) << perSecond << '\n';
+        << "run time: " << std::fixed << std::setprecision(3) << seconds << " s (processor " << processor << " s)\n"
+        << "steps per second: " << std::setprecision(0) << rate(seconds) << " (processor time: " << rate(processor)
+        << ")\n";
 }
 
 } // namespace
@@ -84,7 +88,7 @@ int ListCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
         host.Warn(WideOf(options.source) + L": " + parsed.problem);
         return kExitBadInput;
     }
-    for (const std::wstring& line : ListingFileLines(parsed.image->steps))
-        host.WriteLine(line);
+    for (const ListingLine& line : ListingFileLines(parsed.image->steps))
+        host.WriteLine(line.Text());
     return kExitOk;
 }

@@ -1,9 +1,7 @@
 #include "cli/ListingText.h"
 
-#include <algorithm>
 #include <cwctype>
 
-#include "printer/Listing.h"
 #include "storage/TextCodec.h"
 
 namespace {
@@ -89,18 +87,4 @@ ListingRead ReadListingText(std::span<const unsigned char> bytes)
     }
     result.steps = steps;
     return result;
-}
-
-std::vector<std::wstring> ListingFileLines(std::span<const std::uint8_t, 1000> program)
-{
-    int last = -1;
-    for (int i = 0; i < kSteps; ++i)
-        if (program[static_cast<std::size_t>(i)] != 0)
-            last = i;
-    // Whole blocks of 20 steps, as the printer lists them.
-    const int listed = std::min(kSteps, (last / 20 + 1) * 20);
-    std::vector<std::wstring> lines;
-    for (const ListingLine& line : FormatListing(program, 0, listed - 1, ListingRules::File))
-        lines.push_back(line.Text());
-    return lines;
 }

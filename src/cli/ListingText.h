@@ -1,14 +1,13 @@
 #pragma once
 // Program listings as text: lines "NNN CC ..." (step, key code, anything
 // after), as List writes them. Reading takes the key-code column and wants
-// the steps in order; writing gives the lines of the listing file.
+// the steps in order.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 using ProgramSteps1000 = std::array<std::uint8_t, 1000>;
 
@@ -19,6 +18,3 @@ struct ListingRead {
 
 // UTF-8, or UTF-16 with a byte-order mark.
 ListingRead ReadListingText(std::span<const unsigned char> bytes);
-
-// The listing file's lines for a program, without line ends.
-std::vector<std::wstring> ListingFileLines(std::span<const std::uint8_t, 1000> program);

@@ -1,5 +1,7 @@
 #include "cli/Runner.h"
 
+#include <ctime>
+
 #include "cli/CliHost.h"
 #include "core/CCalc.h"
 
@@ -38,6 +40,7 @@ std::wstring ScriptRunner::DisplayLine(bool showWhileRunning) const
 void ScriptRunner::RunToStop()
 {
     const auto start = std::chrono::steady_clock::now();
+    const std::clock_t processorStart = std::clock();
     std::uint64_t steps = 0;
     while (calc_.mode == CCalc::ModeRun) {
         calc_.StepProgram();
@@ -50,6 +53,7 @@ void ScriptRunner::RunToStop()
         }
     }
     runTime_ += std::chrono::steady_clock::now() - start;
+    processorSeconds_ += static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
     steps_ += steps;
     if (limits_.showStops)
         host_.WriteLine(DisplayLine());

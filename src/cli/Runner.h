@@ -30,6 +30,8 @@ public:
 
     std::uint64_t stepsExecuted() const { return steps_; }
     std::chrono::duration<double> runTime() const { return runTime_; }
+    // Processor time of the runs: on a busy machine the honest measure of speed.
+    double processorSeconds() const { return processorSeconds_; }
     bool hitStepLimit() const { return hitStepLimit_; }
 
 private:
@@ -41,5 +43,6 @@ private:
     RunLimits limits_;
     std::uint64_t steps_ = 0;
     std::chrono::duration<double> runTime_{0};
+    double processorSeconds_ = 0;
     bool hitStepLimit_ = false;
 };
