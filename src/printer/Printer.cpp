@@ -66,18 +66,17 @@ void CPrinter::Trace(const std::string& line) const
         calc_.host->Trace(line);
 }
 
-std::wstring CPrinter::AlignedValue(const CNombre& value, int widthWithoutExponent,
-                                    int widthWithExponent, bool& hasExponent) const
+std::wstring CPrinter::AlignedValue(const CNombre& value, bool& hasExponent) const
 {
     wchar_t text[CCalc::DisplayCapacity] = {};
     hasExponent = calc_.FormatDisplayValue(value, text);
-    return RightAligned(text, hasExponent ? widthWithExponent : widthWithoutExponent);
+    return RightAligned(text, hasExponent ? 15 : 12);
 }
 
 void CPrinter::PrintValue(const CNombre& value)
 {
     bool hasExponent = false;
-    std::wstring line = AlignedValue(value, 12, 15, hasExponent);
+    std::wstring line = AlignedValue(value, hasExponent);
     line += calc_.errorFlag ? L'?' : L' ';
     PrintLine(line);
 }
@@ -92,7 +91,7 @@ void CPrinter::PrintRegisters(int first)
     PrintOutput output(PrintFilePath(), calc_.host);
     for (int r = first < 0 ? 0 : first; r < CCalc::RegisterCount; ++r) {
         bool hasExponent = false;
-        std::wstring line = AlignedValue(calc_.registers[r], 12, 15, hasExponent);
+        std::wstring line = AlignedValue(calc_.registers[r], hasExponent);
         line += RightAligned(std::to_wstring(r), hasExponent ? 5 : 8);
         output.Line(line);
     }
@@ -133,7 +132,7 @@ void CPrinter::PrintAlpha()
 void CPrinter::PrintValueWithAlpha(const CNombre& value)
 {
     bool hasExponent = false;
-    std::wstring head = AlignedValue(value, 12, 15, hasExponent);
+    std::wstring head = AlignedValue(value, hasExponent);
     if (!hasExponent)
         head += L"   ";
     head.resize(15, L' ');

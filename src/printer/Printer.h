@@ -38,9 +38,8 @@ public:
 
 private:
     // The value's display text right-aligned so that its last mantissa digit
-    // stands in column 12 with or without an exponent.
-    std::wstring AlignedValue(const CNombre& value, int widthWithoutExponent,
-                              int widthWithExponent, bool& hasExponent) const;
+    // stands in column 12 with or without an exponent (12 or 15 columns).
+    std::wstring AlignedValue(const CNombre& value, bool& hasExponent) const;
     std::wstring_view PrintFilePath() const;
     void PrintLine(std::wstring_view line);
     void Trace(const std::string& line) const;
