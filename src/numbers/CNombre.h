@@ -90,12 +90,25 @@ private:
         : mantissa(mantissa_), exponent(static_cast<int16_t>(exponent_)) {}
 };
 
+namespace numbers_detail {
+// 10^0 .. 10^18, multiplied out once at compile time.
+struct PowersOfTen {
+    int64_t values[19] = {};
+    constexpr PowersOfTen()
+    {
+        values[0] = 1;
+        for (int i = 1; i < 19; ++i)
+            values[i] = values[i - 1] * 10;
+    }
+};
+inline constexpr PowersOfTen Powers{};
+} // namespace numbers_detail
+
 constexpr int64_t CNombre::PowerOfTen(int n)
 {
-    int64_t p = 1;
-    for (int i = 0; i < n && i < 18; ++i)
-        p *= 10;
-    return p;
+    if (n <= 0)
+        return 1;
+    return numbers_detail::Powers.values[n < 18 ? n : 18];
 }
 
 constexpr void CNombre::Normalize()
