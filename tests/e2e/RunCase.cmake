@@ -1,6 +1,6 @@
 # Runs one end-to-end case. For each run N = 1, 2, ... the case folder holds:
 #   N.args    the command line after norvane-cli (@CASE@ is the case folder)
-#   N.keys    standard input (optional)
+#   N.keys    standard input (optional; empty without it)
 #   N.out     the expected standard output, exactly
 #   N.status  the expected exit status (optional, default 0)
 #   N.err     text that standard error must contain, one per line (optional;
@@ -22,7 +22,8 @@ foreach(run RANGE 1 50)
   string(STRIP "${args_text}" args_text)
   separate_arguments(args UNIX_COMMAND "${args_text}")
 
-  set(input_option "")
+  # Without a .keys file standard input is empty, never the terminal.
+  set(input_option INPUT_FILE /dev/null)
   if(EXISTS ${CASE}/${run}.keys)
     set(input_option INPUT_FILE ${CASE}/${run}.keys)
   endif()
