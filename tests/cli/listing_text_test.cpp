@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/ListingText.h"
+#include "printer/ListingFile.h"
 
 namespace {
 
@@ -73,24 +74,6 @@ TEST(ListingText, ALineThatDoesNotFitIsReportedWithItsNumber)
     }
 }
 
-TEST(ListingText, ListingFileLinesFollowTheListingFile)
-{
-    const std::vector<std::wstring> lines = ListingFileLines(Program({42, 5}));
-    ASSERT_EQ(lines.size(), 20u);
-    EXPECT_EQ(lines[0], L"000 42 STO");
-    EXPECT_EQ(lines[1], L"001 05 05");
-    EXPECT_EQ(lines[2], L"002 00 0");
-    EXPECT_EQ(lines[19], L"019 00 0");
-
-    const std::vector<std::wstring> address = ListingFileLines(Program({61, 1, 23}));
-    EXPECT_EQ(address[1], L"001 01 1");
-    EXPECT_EQ(address[2], L"002 23 23");
-
-    ProgramSteps1000 long_program{};
-    long_program[20] = 99;
-    EXPECT_EQ(ListingFileLines(long_program).size(), 40u);
-}
-
 TEST(ListingText, WhatIsListedReadsBackAsTheSameProgram)
 {
     ProgramSteps1000 full{};
@@ -104,8 +87,10 @@ TEST(ListingText, WhatIsListedReadsBackAsTheSameProgram)
     };
     for (const ProgramSteps1000& program : programs) {
         std::string text;
-        for (const std::wstring& line : ListingFileLines(program))
-            text += std::string(line.begin(), line.end()) + "\r\n";
+        for (const ListingLine& line : ListingFileLines(program)) {
+            const std::wstring wide = line.Text();
+            text += std::string(wide.begin(), wide.end()) + "\r\n";
+        }
         const ListingRead read = ReadListingText(Bytes(text));
         ASSERT_TRUE(read.steps);
         EXPECT_EQ(*read.steps, program);

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/Runner.h"
+#include "cli/Session.h"
+
+namespace {
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() /
+                  (std::string("norvane-session-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path File(const std::string& name, const std::string& bytes)
+    {
+        const std::filesystem::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::ostringstream out_, err_;
+    CliHost host_{out_, err_, {}};
+    std::filesystem::path folder_;
+};
+
+TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
+{
+    const std::string longName(300, 'x');
+    struct Case {
+        CliOptions options;
+        std::wstring problemStart;
+    };
+    CliOptions missingProgram, damagedProgram, badListing, missingModule, damagedModule, longPrintPath;
+    missingProgram.load = folder_ / "none.ti";
+    damagedProgram.load = File("short.ti", std::string(100, '\0'));
+    badListing.load = File("l.txt", "000 42 STO\nnot a line\n");
+    missingModule.modules[1] = folder_ / "none.mod";
+    damagedModule.modules[2] = File("bad.mod", std::string(10, '\xff'));
+    longPrintPath.printFile = std::filesystem::path("/tmp") / longName;
+    const Case cases[] = {
+        {missingProgram, L"cannot read "},
+        {damagedProgram, (folder_ / "short.ti").wstring() + L": "},
+        {badListing, (folder_ / "l.txt").wstring() + L": line 2: not a listing line"},
+        {missingModule, L"cannot read "},
+        {damagedModule, L"cannot use "},
+        {longPrintPath, L"the path /tmp/xxx"},
+    };
+    for (const Case& c : cases) {
+        Session session(host_, {});
+        session.calc().programMemory[0][0] = 42;
+        const std::wstring problem = session.Prepare(c.options);
+        EXPECT_EQ(problem.rfind(c.problemStart, 0), 0u) << std::string(problem.begin(), problem.end());
+        EXPECT_EQ(session.calc().programMemory[0][0], 42);
+    }
+}
+
+TEST_F(SessionTest, AListingFillsUserMemoryAndStartsAtStepZero)
+{
+    CliOptions options;
+    options.load = File("l.txt", "000 76 LBL\n001 11 A\n002 99 PRT\n");
+    Session session(host_, {});
+    session.calc().programMemory[0][500] = 7;
+    session.calc().pc = 12;
+    ASSERT_EQ(session.Prepare(options), L"");
+    EXPECT_EQ(session.calc().programMemory[0][2], 99);
+    EXPECT_EQ(session.calc().programMemory[0][500], 0);
+    EXPECT_EQ(session.calc().pc, 0);
+}
+
+TEST_F(SessionTest, TheWriteFolderDefaultsToTheCurrentOne)
+{
+    Session session(host_, {});
+    ASSERT_EQ(session.Prepare({}), L"");
+    EXPECT_EQ(std::filesystem::path(session.calc().writeFolderPath), std::filesystem::current_path());
+}
+
+TEST_F(SessionTest, TheDisplayLineMarksTheErrorState)
+{
+    Session session(host_, {});
+    ScriptRunner runner(session.calc(), host_, {});
+    EXPECT_EQ(runner.DisplayLine(), L"0");
+    for (std::uint8_t key : {1, 55, 0, 95})
+        runner.PressKey(key);
+    EXPECT_EQ(runner.DisplayLine(), L"9.9999999 99 ?");
+    runner.PressKey(25);
+    EXPECT_EQ(runner.DisplayLine(), L"0");
+}
+
+TEST_F(SessionTest, KeyboardFilesNotNamedAreSaidSo)
+{
+    EXPECT_EQ(host_.AskSaveProgramPath(), L"");
+    EXPECT_EQ(host_.AskLoadProgramPath(), L"");
+    EXPECT_EQ(host_.AskListingPath(), L"");
+    EXPECT_EQ(err_.str(), "norvane-cli: Write: no file named; give one with --program-out FILE\n"
+                          "norvane-cli: INV Write: no file named; give one with --program-in FILE\n"
+                          "norvane-cli: List: no file named; give one with --listing-out FILE\n");
+    CliHost named(out_, err_, {std::filesystem::path("w.ti"), std::filesystem::path("r.ti"), std::filesystem::path("l.txt")});
+    EXPECT_EQ(named.AskSaveProgramPath(), L"w.ti");
+    EXPECT_EQ(named.AskLoadProgramPath(), L"r.ti");
+    EXPECT_EQ(named.AskListingPath(), L"l.txt");
+}
+
+} // namespace
