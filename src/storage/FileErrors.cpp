@@ -4,6 +4,7 @@
 
 #include "core/CCalc.h"
 #include "storage/ReadFile.h"
+#include "storage/TextCodec.h"
 
 namespace storage {
 
@@ -32,6 +33,6 @@ std::optional<std::vector<unsigned char>> ReadFileToLoad(const CCalc& calc, cons
     return std::move(read.bytes);
 }
 
-std::wstring FileNameOf(const std::filesystem::path& path) { return path.filename().wstring(); }
+std::wstring FileNameOf(const std::filesystem::path& path) { return WideFromPath(path.filename()); }
 
 } // namespace storage

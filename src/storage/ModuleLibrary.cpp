@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/CCalc.h"
+#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
+#include "storage/TextCodec.h"
 
 using namespace storage;
 
@@ -18,7 +20,7 @@ int SlotOfProgram(int program) { return (program - 1) / kModulePrograms; }
 std::size_t IndexInSlot(int program) { return static_cast<std::size_t>((program - 1) % kModulePrograms); }
 
 std::wstring ShownName(const std::filesystem::path& path) {
-    std::wstring name = path.stem().wstring();
+    std::wstring name = WideFromPath(path.stem());
     if (name.size() > kNameLength)
         name.resize(kNameLength);
     return name;
@@ -95,6 +97,8 @@ bool ModuleLibrary::LoadModuleFile(int slot, const std::filesystem::path& path) 
     return true;
 }
 
+bool ModuleLibrary::LoadModuleFile(int slot, const std::wstring& path) { return LoadModuleFile(slot, PathFromWide(path)); }
+
 void ModuleLibrary::ClearModule(int slot) {
     if (!ValidSlot(slot))
         return;
@@ -127,6 +131,8 @@ bool ModuleLibrary::SaveModuleFile(int slot, const std::filesystem::path& path) 
     return true;
 }
 
+bool ModuleLibrary::SaveModuleFile(int slot, const std::wstring& path) { return SaveModuleFile(slot, PathFromWide(path)); }
+
 bool ModuleLibrary::SaveModuleAs(int slot, const std::filesystem::path& path) {
     if (!SaveModuleFile(slot, path))
         return false;
@@ -137,6 +143,8 @@ bool ModuleLibrary::SaveModuleAs(int slot, const std::filesystem::path& path) {
     s.memoPath = MemoPathFor(path);
     return true;
 }
+
+bool ModuleLibrary::SaveModuleAs(int slot, const std::wstring& path) { return SaveModuleAs(slot, PathFromWide(path)); }
 
 bool ModuleLibrary::CopyToModule(int program, int length) {
     if (!ValidProgram(program) || length < 0 || length > CCalc::StepCount) {
@@ -191,7 +199,7 @@ void ModuleLibrary::SaveModulesToRegistry(SettingsStore& settings) const {
         switch (s.kind) {
         case ModuleKind::Empty: settings.Remove(SettingName(slot)); break;
         case ModuleKind::BuiltIn: settings.SetString(SettingName(slot), kMasterLibrary); break;
-        case ModuleKind::File: settings.SetString(SettingName(slot), s.path.wstring()); break;
+        case ModuleKind::File: settings.SetString(SettingName(slot), WideFromPath(s.path)); break;
         }
     }
 }

@@ -3,6 +3,7 @@
 // 25 * s + 25 in program areas of the same numbers. A slot is empty, holds
 // the built-in Master Library, or holds a module file (".mod"). The settings
 // remember from one run to the next which module sits in which slot.
+// Wide path names are taken as hosts hand them and become UTF-8 file names.
 
 #include <array>
 #include <filesystem>
@@ -23,7 +24,7 @@ struct ModuleSlot {
     bool modified = false;          // a program was copied in since the last load or save
     ModuleKind kind = ModuleKind::Empty;
     storage::ProgramLengths lengths{};
-    std::filesystem::path path;     // the module file (kind File)
+    std::filesystem::path path;     // the module file (kind File); storage::WideFromPath gives its text
     std::filesystem::path memoPath; // path with ".tiz", or "Master.tiz" beside the program
 };
 
@@ -43,11 +44,14 @@ public:
     // A missing file changes nothing silently; a damaged one is refused with a
     // message and the slot stays as it was.
     bool LoadModuleFile(int slot, const std::filesystem::path& path);
+    bool LoadModuleFile(int slot, const std::wstring& path);
     void ClearModule(int slot);
     // Writes the slot's programs with their lengths; false (with a message) on failure.
     bool SaveModuleFile(int slot, const std::filesystem::path& path);
+    bool SaveModuleFile(int slot, const std::wstring& path);
     // The dialog's Save: SaveModuleFile, and on success the slot becomes that file.
     bool SaveModuleAs(int slot, const std::filesystem::path& path);
+    bool SaveModuleAs(int slot, const std::wstring& path);
     // User memory to module program `program` (1 to 75), its length 0 to 1000.
     bool CopyToModule(int program, int length);
     // Module program `program` to user memory, zeros after its stored length.

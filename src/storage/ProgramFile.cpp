@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CCalc.h"
+#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/MemoFile.h"
@@ -87,3 +88,6 @@ bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path) {
     ReadProgramMemo(calc, path);
     return true;
 }
+
+bool SaveProgramFile(CCalc& calc, const std::wstring& path) { return SaveProgramFile(calc, PathFromWide(path)); }
+bool LoadProgramFile(CCalc& calc, const std::wstring& path) { return LoadProgramFile(calc, PathFromWide(path)); }

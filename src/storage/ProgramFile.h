@@ -45,3 +45,8 @@ bool SaveProgramFile(CCalc& calc, const std::filesystem::path& path);
 // message (the memo is still looked for); a damaged one is refused with a
 // message and changes nothing. True when a program was loaded.
 bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path);
+
+// Wide names as hosts hand them; they become UTF-8 file names whatever the
+// C locale (the library's own conversion would throw on non-ASCII).
+bool SaveProgramFile(CCalc& calc, const std::wstring& path);
+bool LoadProgramFile(CCalc& calc, const std::wstring& path);

@@ -96,6 +96,12 @@ bool StartsWith(std::span<const unsigned char> bytes, std::initializer_list<unsi
     return true;
 }
 
+std::wstring DecodeUtf8OrWindows1252(std::span<const unsigned char> bytes) {
+    if (auto utf8 = DecodeUtf8(bytes))
+        return *utf8;
+    return DecodeWindows1252(bytes);
+}
+
 } // namespace
 
 std::wstring DecodeText(std::span<const unsigned char> bytes) {
@@ -105,9 +111,13 @@ std::wstring DecodeText(std::span<const unsigned char> bytes) {
         return DecodeUtf16(bytes.subspan(2), true);
     if (StartsWith(bytes, {0xEF, 0xBB, 0xBF}))
         bytes = bytes.subspan(3);
-    if (auto utf8 = DecodeUtf8(bytes))
-        return *utf8;
-    return DecodeWindows1252(bytes);
+    return DecodeUtf8OrWindows1252(bytes);
+}
+
+std::wstring WideFromPath(const std::filesystem::path& path) {
+    const std::string& native = path.native();
+    return DecodeUtf8OrWindows1252(
+        std::span(reinterpret_cast<const unsigned char*>(native.data()), native.size()));
 }
 
 std::vector<unsigned char> EncodeUtf16LittleEndian(const std::wstring& text, bool withByteOrderMark) {

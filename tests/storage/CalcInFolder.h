@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/CCalc.h"
+#include "storage/TextCodec.h"
 #include "RecordingHost.h"
 #include "TempFolder.h"
 
@@ -17,7 +18,7 @@ struct CalcInFolder {
         SetWriteFolder(folder.path());
     }
     void SetWriteFolder(const std::filesystem::path& path) {
-        const std::wstring text = path.wstring();
+        const std::wstring text = storage::WideFromPath(path);
         std::fill(std::begin(calc.writeFolderPath), std::end(calc.writeFolderPath), L'\0');
         std::copy_n(text.begin(), std::min<std::size_t>(text.size(), CCalc::PathLength - 1), calc.writeFolderPath);
     }

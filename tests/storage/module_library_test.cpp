@@ -2,25 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "core/CCalc.h"
 #include "storage/IniFile.h"
 #include "ModuleFixture.h"
 #include "CalcInFolder.h"
+#include "MapSettings.h"
 
 namespace {
-
-class MapSettings : public storage::SettingsStore {
-public:
-    std::map<std::wstring, std::wstring> values;
-    std::optional<std::wstring> GetString(const std::wstring& name) const override {
-        auto found = values.find(name);
-        return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-    void SetString(const std::wstring& name, const std::wstring& value) override { values[name] = value; }
-    void Remove(const std::wstring& name) override { values.erase(name); }
-};
 
 // The built-in library for these tests: program p has 4 + p steps (189 for
 // the first would do as well; short ones keep the table readable).

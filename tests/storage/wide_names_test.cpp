@@ -1,0 +1,61 @@
+// File names outside ASCII, as hosts hand them over in wide text, whatever the C locale.
+#include <gtest/gtest.h>
+
+#include "printer/WideText.h"
+#include "storage/MemoryBank.h"
+#include "storage/ModuleLibrary.h"
+#include "storage/TextCodec.h"
+#include "CalcInFolder.h"
+#include "MapSettings.h"
+#include "ModuleFixture.h"
+
+namespace {
+
+std::wstring Wide(const std::filesystem::path& ascii) { return storage::WideFromPath(ascii); }
+
+} // namespace
+
+TEST(WideNames, ProgramFilesFromTheKeyboard) {
+    CalcInFolder f;
+    f.calc.registers[0] = CNombre(7, 12);
+    f.calc.memoTexts[0][0] = L'M';
+    f.host.savePath = Wide(f.folder.path()) + L"/\u00C9t\u00E9 \u20AC.ti";
+    f.calc.WriteKey(false);
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "\xC3\x89t\xC3\xA9 \xE2\x82\xAC.ti"));
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "\xC3\x89t\xC3\xA9 \xE2\x82\xAC.tiz"));
+    f.calc.registers[0] = CNombre();
+    f.host.loadPath = f.host.savePath;
+    f.calc.WriteKey(true);
+    EXPECT_EQ(f.calc.registers[0], CNombre(7, 12));
+}
+
+TEST(WideNames, MemoryBanksInAFolderOutsideAscii) {
+    CalcInFolder f;
+    std::filesystem::create_directories(f.folder / "donn\xC3\xA9" "es");
+    f.SetWriteFolder(f.folder / "donn\xC3\xA9" "es");
+    ASSERT_TRUE(WriteMemoryBank(f.calc, 3));
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "donn\xC3\xA9" "es" / "Memory#3"));
+}
+
+TEST(WideNames, ModuleFilesAndTheirSettings) {
+    CalcInFolder f;
+    const std::filesystem::path file = f.folder / "Fonctions \xC3\xA9" "tendues.mod";
+    TempFolder::Write(file, test_module::Image(test_module::ShortLengths()));
+    ModuleLibrary library(f.calc, {}, f.folder.path());
+    ASSERT_TRUE(library.LoadModuleFile(1, Wide(f.folder.path()) + L"/Fonctions \u00E9tendues.mod"));
+    EXPECT_EQ(library.Slot(1).name, L"Fonctions \u00E9tendues");
+
+    MapSettings settings;
+    library.SaveModulesToRegistry(settings);
+    EXPECT_EQ(settings.values[L"Modul #1"], Wide(f.folder.path()) + L"/Fonctions \u00E9tendues.mod");
+    ModuleLibrary restored(f.calc, {}, f.folder.path());
+    restored.RestoreModules(settings);
+    EXPECT_EQ(restored.Slot(1).kind, ModuleKind::File);
+    EXPECT_EQ(restored.Slot(1).path, file);
+}
+
+TEST(WideNames, PathBytesThatAreNoUtf8ReadAsWindows1252) {
+    EXPECT_EQ(storage::WideFromPath(std::filesystem::path("caf\xE9.ti")), L"caf\u00E9.ti");
+    EXPECT_EQ(storage::WideFromPath(std::filesystem::path("caf\xC3\xA9.ti")), L"caf\u00E9.ti");
+}
