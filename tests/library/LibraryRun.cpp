@@ -35,10 +35,12 @@ std::vector<double> LibraryRun::stops() const
     return values;
 }
 
-double LibraryRun::Register(int n)
+double LibraryRun::Number(const CNombre& n)
 {
-    const CNombre& r = calc().registers[n];
-    return static_cast<double>(r.mantissa) * std::pow(10.0, r.exponent - 12);
+    // Dividing by an exact power of ten keeps whole numbers whole.
+    const int shift = n.exponent - 12;
+    return shift < 0 ? static_cast<double>(n.mantissa) / std::pow(10.0, -shift)
+                     : static_cast<double>(n.mantissa) * std::pow(10.0, shift);
 }
 
 // "1.7112245 98", "7.9326579-13", "-0.882352941", ".8413447461"

@@ -20,14 +20,15 @@ public:
     // The display at the end, without the " ?" of the error state.
     const std::string& display() const { return display_; }
     bool error() const { return error_; }
-    // The display read back as a number.
-    double value() const { return DisplayNumber(display_); }
+    // The number in the display register, at its full 13 digits.
+    double value() { return Number(calc().x); }
     // The numbers shown at the stops of the runs, in order.
     std::vector<double> stops() const;
 
     CCalc& calc() { return session_->calc(); }
-    // A register read at full precision.
-    double Register(int n);
+    // A register at its full 13 digits.
+    double Register(int n) { return Number(calc().registers[n]); }
+    static double Number(const CNombre& n);
 
     static double DisplayNumber(const std::string& text);
 

@@ -16,8 +16,7 @@ std::string Typed(Complex z) { return Keys(z.real()) + " X<>T " + Keys(z.imag())
 Complex Result(const std::string& script)
 {
     LibraryRun run(script + " X<>T");
-    return {run.calc().t.mantissa * std::pow(10.0, run.calc().t.exponent - 12),
-            run.calc().x.mantissa * std::pow(10.0, run.calc().x.exponent - 12)};
+    return {LibraryRun::Number(run.calc().t), LibraryRun::Number(run.calc().x)};
 }
 
 void ExpectNear(Complex actual, Complex expected, const std::string& what)
