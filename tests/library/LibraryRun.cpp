@@ -77,10 +77,18 @@ double LibraryRun::DisplayNumber(const std::string& text)
 
 std::string Keys(double value)
 {
+    const double magnitude = std::fabs(value);
     std::ostringstream text;
-    text.precision(12);
-    text << std::fabs(value);
-    std::string keys = text.str();
+    if (magnitude != 0 && (magnitude < 1e-2 || magnitude >= 1e10)) {
+        // The entry takes eight mantissa digits once EE is used.
+        const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        text.precision(8);
+        text << magnitude / std::pow(10.0, exponent) << " EE " << std::abs(exponent) << (exponent < 0 ? " +/-" : "");
+    } else {
+        text.precision(10);
+        text << magnitude;
+    }
+    const std::string keys = text.str();
     EXPECT_EQ(keys.find('e'), std::string::npos) << "keys cannot type " << keys;
     return value < 0 ? keys + " +/-" : keys;
 }
