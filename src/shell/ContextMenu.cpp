@@ -1,6 +1,8 @@
 #include "shell/ContextMenu.h"
 
 #include "shell/CMainWnd.h"
+#include "shell/Settings.h"
+#include "shell/dialogs/DialogCommands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -21,7 +23,16 @@ void AddCommand(QMenu& menu, const QString& text, MainCommand command, Handler h
 
 void FillContextMenu(QMenu& menu, CMainWnd& window)
 {
+    AddCommand(menu, QStringLiteral("&Printer..."), kCommandPrinter, [&window] { OpenPrinterWindow(&window); });
+    AddCommand(menu, QStringLiteral("&Edit Memo..."), kCommandEditMemo, [&window] {
+        if (RunEditMemoCommand(&window, window.calc))
+            window.ReloadLabelStrip();
+    });
     menu.addSeparator();
+    AddCommand(menu, QStringLiteral("&Options..."), kCommandOptions, [&window] {
+        if (RunOptionsCommand(&window, TheSettings(), window.calc))
+            window.RestartBlinkTimer();
+    });
     AddCommand(menu, QStringLiteral("&About"), kCommandAbout, [&window] { ShowAboutBox(&window); });
     menu.addSeparator();
     AddCommand(menu, QStringLiteral("E&xit"), kCommandExit, [&window] { window.close(); });

@@ -14,6 +14,11 @@ public:
     CMainWnd* Window() const { return window_; }
 
     void ReloadLabelStrip() override;
+    void PrinterLine(const std::wstring& line) override;
+    // The file dialogs behind Write, INV Write and List from the keyboard.
+    std::wstring AskSaveProgramPath() override;
+    std::wstring AskLoadProgramPath() override;
+    std::wstring AskListingPath() override;
     void ShowSystemError(const std::wstring& caption, int errorCode,
                          const std::wstring& text = {}) override;
     void Trace(const std::string& line) override;
