@@ -1,6 +1,7 @@
 #include "shell/CMainWnd.h"
 
 #include "core/CCalc.h"
+#include "shell/LabelStripTexts.h"
 #include "shell/Settings.h"
 #include "shell/SystemError.h"
 
@@ -80,7 +81,8 @@ void CMainWnd::paintEvent(QPaintEvent*)
     PaintIndicators(painter);
     PaintDisplay(painter);
     if (stripTexts.HasText())
-        DrawLabelStrip(painter, kMainWindowStripOrigin.x(), kMainWindowStripOrigin.y(), false, false, stripTexts);
+        DrawLabelStrip(painter, kMainWindowStripOrigin.x(), kMainWindowStripOrigin.y(),
+                       LineMerged(stripTexts, 0), LineMerged(stripTexts, 1), stripTexts);
 }
 
 QRect CMainWnd::KeyPictureRect(int column, int row) const
