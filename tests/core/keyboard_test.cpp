@@ -68,6 +68,11 @@ const DisplayCase kArithmetic[] = {
     {"1 / 0 = FIX 2", "9.9999999 99", true},
     {"1 / 0 = ENG", "9.9999999 99", true},
     {"1 EE 60 +/- X2 +/-", "-1.-99", true},
+    // Nineteen pending operations fill the pile; the twentieth is refused.
+    {"1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( "
+     "1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 +", "1.", false},
+    {"1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( "
+     "1 + 2 * 3 Y^X ( 1 + 2 * 3 Y^X ( 1 + 2 *", "2.", true},
 };
 INSTANTIATE_TEST_SUITE_P(Arithmetic, KeyboardDisplay, ::testing::ValuesIn(kArithmetic));
 
@@ -191,6 +196,32 @@ TEST(Keyboard, ClearingKeys)
     EXPECT_EQ(calc.displayFormat, CCalc::FormatNormal);
     keyscript::Type(calc, "ENG CLR");
     EXPECT_EQ(calc.displayFormat, CCalc::FormatEngineering);
+}
+
+TEST(Keyboard, KeysWithoutEffectOutsideLearnMode)
+{
+    for (const char* key : {"2ND", "#26", "INS", "BST", "DEL", "NOP"}) {
+        CCalc calc;
+        keyscript::Type(calc, std::string("12 ") + key + " 3");
+        EXPECT_EQ(keyscript::Display(calc), "123") << key;
+        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << key;
+    }
+}
+
+TEST(Keyboard, TwinCodesActAlike)
+{
+    const char* pairs[][2] = {
+        {"2 + 3 CLR 4 =", "2 + 3 CLR2 4 ="},
+        {"2 INV LOG", "2 INV2 LOG"},
+        {"2 INV INV LOG", "2 INV2 INV LOG"},
+    };
+    for (const auto& pair : pairs) {
+        CCalc first;
+        CCalc second;
+        keyscript::Type(first, pair[0]);
+        keyscript::Type(second, pair[1]);
+        EXPECT_EQ(keyscript::Display(first), keyscript::Display(second)) << pair[1];
+    }
 }
 
 TEST(Keyboard, CodesAboveTheTableOnlyEndAPrefix)

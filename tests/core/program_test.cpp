@@ -115,6 +115,16 @@ TEST(Program, ErrorStopWaitsForTheAddressSteps)
     EXPECT_EQ(keyscript::Display(calc), "100.");
 }
 
+TEST(Program, CpAndLrnInARunTouchOnlyWhatTheyMay)
+{
+    CCalc calc;
+    keyscript::Poke(calc, 0, 0, "76 11 05 32 31 29 32 91");   // Lbl A 5 x<>t LRN CP x<>t R/S
+    keyscript::Type(calc, "A");
+    EXPECT_EQ(keyscript::Display(calc), "0.");
+    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(keyscript::Steps(calc, 0, 0, 4), "76 11 05 32");
+}
+
 TEST(Program, SubroutinesNestNinetyNineLevels)
 {
     CCalc calc;

@@ -1,0 +1,159 @@
+// Long runs of random key codes, 0 to 255, in all three modes, with and
+// without programs in memory: the calculator's invariants must hold after
+// every key and every step. NORVANE_RANDOM_KEYS raises the number of codes.
+#include <gtest/gtest.h>
+
+#include "KeyScript.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace {
+
+long CodeBudget()
+{
+    if (const char* text = std::getenv("NORVANE_RANDOM_KEYS")) {
+        const long n = std::strtol(text, nullptr, 10);
+        if (n > 0)
+            return n;
+    }
+    return 2'000'000;
+}
+
+// A debugger that checks every range it is told about.
+struct CheckingHost : CalcHost {
+    long calls = 0;
+    bool DebuggerOpen() const override { return true; }
+    void MoveCurrentStep(int pc) override { Check(pc, 0, 999); }
+    void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
+    void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }
+    void RefreshHierarchy(int first, int last) override { CheckRange(first, last, 8); }
+    void Check(int value, int low, int high)
+    {
+        ++calls;
+        ASSERT_GE(value, low);
+        ASSERT_LE(value, high);
+    }
+    void CheckRange(int first, int last, int high)
+    {
+        Check(first, 0, high);
+        Check(last, first, high);
+    }
+};
+
+void ExpectInvariants(const CCalc& calc)
+{
+    ASSERT_GE(calc.mode, 0);
+    ASSERT_LE(calc.mode, 2);
+    ASSERT_GE(calc.pc, 0);
+    ASSERT_LE(calc.pc, 999);
+    ASSERT_GE(calc.learnPointer, 0);
+    ASSERT_LE(calc.learnPointer, 999);
+    ASSERT_GE(calc.callLevel, 0);
+    ASSERT_LE(calc.callLevel, 99);
+    const int area = calc.levelArea[calc.callLevel];
+    ASSERT_GE(area, 0);
+    ASSERT_LE(area, 100);
+    ASSERT_EQ(calc.areaBase, calc.programMemory[area]);
+    const int selected = calc.selectedArea[calc.callLevel];
+    ASSERT_GE(selected, 0);
+    ASSERT_LE(selected, 100);
+    ASSERT_GE(calc.fixDigits, 0);
+    ASSERT_LE(calc.fixDigits, 9);
+    for (int flag : calc.flags)
+        ASSERT_TRUE(flag == 0 || flag == 1);
+    ASSERT_GE(calc.pile.level, 0);
+    ASSERT_LT(calc.pile.level, 20);
+    wchar_t text[CCalc::DisplayCapacity];
+    calc.GetDisplayText(text, true);
+    ASSERT_LT(std::wcslen(text), static_cast<size_t>(CCalc::DisplayCapacity));
+}
+
+// Programs made of key codes, with labels and calls often enough to matter.
+void FillPrograms(CCalc& calc, std::mt19937& random)
+{
+    static const uint8_t common[] = {76, 11, 12, 13, 71, 61, 92, 97, 87, 86, 67, 77, 42, 43,
+                                     44, 40, 36, 22, 91, 1, 2, 0, 85, 95, 65, 53, 54, 45};
+    std::uniform_int_distribution<int> anyCode(0, 99);
+    std::uniform_int_distribution<int> pick(0, sizeof common - 1);
+    for (int area = 0; area < CCalc::AreaCount; ++area)
+        for (uint8_t& step : calc.programMemory[area])
+            step = static_cast<uint8_t>(random() % 2 ? common[pick(random)] : anyCode(random));
+}
+
+struct Scenario {
+    const char* name;
+    bool programs;
+    bool debugger;
+};
+
+class RandomKeys : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(RandomKeys, KeepInvariants)
+{
+    const Scenario& scenario = GetParam();
+    std::mt19937 random(20261208u + (scenario.programs ? 1 : 0) + (scenario.debugger ? 2 : 0));
+    std::uniform_int_distribution<int> anyCode(0, 255);
+    CCalc calc;
+    CheckingHost host;
+    if (scenario.debugger)
+        calc.SetHost(&host);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("norvane-random-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::wcsncpy(calc.writeFolderPath, folder.wstring().c_str(), CCalc::PathLength - 1);
+    if (scenario.programs)
+        FillPrograms(calc, random);
+
+    long budget = CodeBudget() / 4;
+    while (budget > 0 && !HasFatalFailure()) {
+        if (calc.mode == CCalc::ModeRun) {
+            // Mostly steps; now and then a key from the keyboard, R/S above all.
+            const int roll = static_cast<int>(random() % 64);
+            if (roll == 0)
+                calc.ProcessKey(static_cast<uint8_t>(anyCode(random)));
+            else if (roll == 1)
+                calc.ProcessKey(Key::RunStop);
+            else
+                calc.StepProgram();
+        } else {
+            calc.ProcessKey(static_cast<uint8_t>(anyCode(random)));
+        }
+        --budget;
+        ExpectInvariants(calc);
+        if (scenario.programs && random() % 200'000 == 0)
+            FillPrograms(calc, random);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+const Scenario kScenarios[] = {
+    {"EmptyMemory", false, false},
+    {"EmptyMemoryWithDebugger", false, true},
+    {"Programs", true, false},
+    {"ProgramsWithDebugger", true, true},
+};
+INSTANTIATE_TEST_SUITE_P(Scenarios, RandomKeys, ::testing::ValuesIn(kScenarios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every mode must actually be visited for the run to mean anything.
+TEST(RandomKeysCoverage, VisitsAllThreeModes)
+{
+    std::mt19937 random(7);
+    CCalc calc;
+    FillPrograms(calc, random);
+    long visits[3] = {};
+    for (int i = 0; i < 200'000; ++i) {
+        if (calc.mode == CCalc::ModeRun && random() % 8)
+            calc.StepProgram();
+        else
+            calc.ProcessKey(static_cast<uint8_t>(random() % 256));
+        ++visits[calc.mode];
+    }
+    for (long count : visits)
+        EXPECT_GT(count, 1000);
+}
+
+}  // namespace
