@@ -173,3 +173,19 @@ TEST(ProgramFile, MissingFilesAndFailedWrites) {
     EXPECT_EQ(f.host.Captions(), L"Unable to write program file");
     EXPECT_TRUE(std::filesystem::is_directory(f.folder / "busy.ti" / "inside"));
 }
+
+TEST(ProgramFile, TheCompanionMemoFollowsTheProgram) {
+    Fixture f;
+    const auto program = f.folder / "p.ti", memo = f.folder / "p.tiz";
+    TempFolder::Write(memo, {'[', 'M', 'a', 'i', 'n', ']', '\n', 'T', 'i', 't', 'l', 'e', '=', 'o', 'l', 'd'});
+    ASSERT_TRUE(SaveProgramFile(f.calc, program)); // no memo texts: the old memo goes
+    EXPECT_FALSE(std::filesystem::exists(memo));
+
+    f.calc.memoTexts[0][0] = L'K'; // a program loaded without memo keeps the texts shown
+    ASSERT_TRUE(LoadProgramFile(f.calc, program));
+    EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"K");
+    ASSERT_TRUE(SaveProgramFile(f.calc, program));
+    f.calc.memoTexts[0][0] = 0;
+    ASSERT_TRUE(LoadProgramFile(f.calc, program));
+    EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"K");
+}
