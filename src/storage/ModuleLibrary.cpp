@@ -41,10 +41,12 @@ void ModuleLibrary::InitModuleSlots() {
 std::wstring ModuleLibrary::SettingName(int slot) { return L"Modul #" + std::to_wstring(slot); }
 
 void ModuleLibrary::Install(int slot, const ModuleImage& image) {
-    // The rest of each area is left as it was, as the calculator's module swap leaves it.
+    // Past its length each area is cleared: a label search must not find the
+    // steps of the module that sat in the slot before.
     for (int p = 0; p < kModulePrograms; ++p) {
         const auto steps = image.Program(p);
-        std::copy(steps.begin(), steps.end(), calc_.programMemory[kModulePrograms * slot + p + 1]);
+        uint8_t* area = calc_.programMemory[kModulePrograms * slot + p + 1];
+        std::fill(std::copy(steps.begin(), steps.end(), area), area + CCalc::StepCount, uint8_t{0});
     }
     SlotAt(slot).lengths = image.lengths;
     RefreshIfShown(slot);

@@ -33,8 +33,9 @@ public:
     static constexpr int kSlots = 3;
     static constexpr int kPrograms = kSlots * storage::kModulePrograms; // 75
 
-    // builtInImage: the image the program carries (empty when it has none);
-    // masterFolder: the folder holding "Master.tiz".
+    // builtInImage: the image the program carries (empty when it has none),
+    // kept by the caller for the library's lifetime; masterFolder: the folder
+    // holding "Master.tiz".
     ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, std::filesystem::path masterFolder);
 
     // Every slot empty and read-only, with the Master Library's memo.

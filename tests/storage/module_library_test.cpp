@@ -121,6 +121,12 @@ TEST(ModuleLibrary, ModuleFilesLoadIntoTheirSlot) {
     ASSERT_TRUE(f.library.LoadModuleFile(1, longName));
     EXPECT_EQ(f.library.Slot(1).name, std::wstring(31, L'n'));
 
+    // A module with shorter programs leaves nothing of the one before.
+    ASSERT_TRUE(f.library.LoadModuleFile(2, f.WriteModule("Short.mod", 2)));
+    EXPECT_EQ(f.calc.programMemory[51][1], 1);
+    EXPECT_EQ(f.calc.programMemory[51][2], 0);
+    EXPECT_EQ(f.calc.programMemory[51][39], 0);
+
     f.library.ClearModule(2);
     EXPECT_EQ(f.library.Slot(2).kind, ModuleKind::Empty);
     EXPECT_EQ(f.library.Slot(2).name, L"None");
