@@ -34,7 +34,7 @@ std::string SetMaxSteps(CliOptions& o, const std::string& value)
     return {};
 }
 
-// Options that take a value, by the commands that accept them.
+// The options of run that take a value.
 const std::map<std::string, Setter>& RunValueOptions()
 {
     static const std::map<std::string, Setter> options = {
