@@ -16,7 +16,7 @@ constexpr const wchar_t* kUsage =
       before the next key is typed.
         -e TEXT              key-script text (same as a plain argument)
         -f FILE              a key-script file
-        --load FILE          a program file (.ti) or a listing text before the script
+        --load FILE          a program file (named .ti) or else a listing text, before the script
         --module SLOT=FILE   a module file (.mod) into slot 0, 1 or 2
         --print-file FILE    also append printed lines to this UTF-16 print file
         --write-folder DIR   folder of the memory-bank files Memory#n (default: .)
