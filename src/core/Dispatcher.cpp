@@ -144,6 +144,9 @@ void CCalc::StepProgram()
 {
     pile.host = host;
     pauseRequest = 0;
+    // pc is written from outside too (files loaded); never step outside the area.
+    if (pc < 0 || pc > LastStep)
+        pc = LastStep;
     ExecuteKey(areaBase[pc]);
     if (pc >= LastStep) {
         pc = LastStep;

@@ -212,6 +212,31 @@ TEST(Program, RunToTheLastStep)
     }
 }
 
+TEST(Program, CallFromTheLastStepReturnsOntoIt)
+{
+    CCalc calc;
+    keyscript::Poke(calc, 0, 0, "76 12 92");
+    calc.programMemory[0][999] = Key::UserA + 1;   // B
+    keyscript::Type(calc, "GTO 9 9 9 R/S");
+    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.callLevel, 0);
+    EXPECT_EQ(calc.pc, 999);
+    EXPECT_EQ(calc.errorFlag, 1);
+}
+
+TEST(Program, StepWithPcOutsideMemoryStopsAtTheEnd)
+{
+    for (int pc : {-1, 1000, 40000}) {
+        CCalc calc;
+        calc.pc = pc;
+        calc.mode = CCalc::ModeRun;
+        calc.StepProgram();
+        EXPECT_EQ(calc.pc, 999);
+        EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+        EXPECT_EQ(calc.errorFlag, 1);
+    }
+}
+
 TEST(Program, RstInsideASubroutineKeepsTheLevel)
 {
     CCalc calc;
