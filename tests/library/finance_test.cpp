@@ -61,6 +61,12 @@ TEST(TimeValueOfMoney, KnownPaymentAndRate)
     EXPECT_TRUE(NearDisplay(LibraryRun("PGM 19 360 A 100000 C " + Keys(payment) + " D 0 E B'").value(), 0.5, 1e-8));
 }
 
+TEST(TimeValueOfMoney, NoNumberOfPeriodsFlashes)
+{
+    // Paying in and drawing out the same: no N makes 1000 grow into -2000.
+    EXPECT_TRUE(LibraryRun("PGM 19 5 B 1000 C 0 D 2000 E A'").error());
+}
+
 struct Period {
     double interest, principal, balance;
 };

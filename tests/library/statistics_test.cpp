@@ -106,6 +106,12 @@ TEST(NormalDistribution, InverseAgainstBisection)
     EXPECT_NEAR(LibraryRun("PGM 17 .975 D").value(), 1.959963985, 1e-9);
 }
 
+TEST(NormalDistribution, InverseOutsideZeroToOneFlashes)
+{
+    for (const char* p : {"0", "1", "1.5", ".2 +/-"})
+        EXPECT_TRUE(LibraryRun(std::string("PGM 17 ") + p + " D").error()) << p;
+}
+
 TEST(RandomNumbers, TheSameSeedRepeatsTheSequenceAndValuesStayInRange)
 {
     const std::string draws = " B B B B B B B B B B";
