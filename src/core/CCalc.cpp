@@ -6,13 +6,7 @@ CCalc::CCalc()
     for (wchar_t& c : alphaLine)
         c = L' ';
     alphaLine[AlphaLength] = L'\0';
-    pile.host = host;
-    x = CNombre();
-    t = CNombre();
-    stopRequest = 0;
     ProcessKey(Key::Clr);
-    for (auto& text : memoTexts)
-        text[0] = L'\0';
 }
 
 void CCalc::SetHost(CalcHost* newHost)

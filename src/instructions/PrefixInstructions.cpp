@@ -2,6 +2,8 @@
 // Pgm, Fix, jumps and calls, hierarchy registers, flags and Dsz.
 #include "core/CCalc.h"
 
+#include <utility>
+
 namespace {
 bool InRange(int64_t value, int64_t last)
 {

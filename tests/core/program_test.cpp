@@ -289,6 +289,15 @@ TEST(Program, KeyboardRunStopWaitsForTheOperand)
     EXPECT_EQ(calc.pc, 4);
 }
 
+TEST(Program, InvBeforeSstAppliesToTheSteppedInstruction)
+{
+    CCalc calc;
+    keyscript::Poke(calc, 0, 0, "28");   // log
+    keyscript::Type(calc, "2 = INV SST");
+    EXPECT_EQ(keyscript::Display(calc), "100.");
+    EXPECT_EQ(calc.invFlag, 0);
+}
+
 TEST(Program, SingleStepFromTheKeyboard)
 {
     CCalc calc;
