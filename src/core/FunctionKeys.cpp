@@ -163,11 +163,10 @@ void CCalc::KeyPi(uint8_t)
 void CCalc::KeyOperator(uint8_t code)
 {
     TakeDisplayValue(true, false);
-    const int before = errorFlag;
+    // The range check below decides the error; it must know whether the pile failed.
     errorFlag = 0;
     pile.Apply(PileCodeFor(code, invFlag));
     const bool raised = errorFlag;
-    errorFlag = before;
     x = pile.Top();
     displayOnPile = 1;
     // The next operation must work on what the display shows.

@@ -69,6 +69,9 @@ const KeyCase kPrefixes[] = {
     {"2 + 3 HIR 1 1 =", "4.", false},
     {"STO IND +", "0.", false},
     {"#200", "0", false},
+    {"16 STO 0 1 OP IND 0 1", "999.99", false},
+    // Mended: an indirect Op number past 255 is refused, not wrapped onto Op 16.
+    {"272 STO 0 1 OP IND 0 1", "272.", true},
 };
 INSTANTIATE_TEST_SUITE_P(Prefixes, KeyboardOperand, ::testing::ValuesIn(kPrefixes));
 
