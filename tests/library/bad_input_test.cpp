@@ -1,0 +1,55 @@
+// Data a program cannot use end on the flashing display, and change nothing
+// that was set before.
+#include <gtest/gtest.h>
+
+#include "LibraryRun.h"
+
+namespace {
+
+TEST(BadInput, EndsInTheErrorState)
+{
+    const struct {
+        const char* script;
+        const char* why;
+    } cases[] = {
+        {"PGM 02 0 A", "no 0 x 0 matrix"},
+        {"PGM 02 10 A", "a 10 x 10 matrix needs more registers"},
+        {"PGM 03 10 A", "ten equations need more registers"},
+        {"PGM 04 7 A", "a 7 x 7 inverse needs more registers"},
+        {"PGM 05 2 A 1 B 0 B 1 B 3 E", "x^2 + 1 has no real root for Newton"},
+        {"LRN LBL A' X^2 + 1 = RTN LRN PGM 07 1 A 2 B C", "x^2 + 1 has no real root for the secant"},
+        {"LRN LBL A' 5 RTN LRN PGM 07 1 A 2 B C", "a constant function has a flat secant"},
+        {"PGM 14 1 A", "base 1"},
+        {"PGM 14 100 A", "base 100 digits do not fit two places"},
+        {"PGM 14 5 B", "no base set"},
+        {"PGM 19 12 A 100 C 10 D 50 E B'", "no rate makes money grow from nothing"},
+        {"PGM 20 1000 A 0 B 3 C E", "a rate of 0"},
+        {"PGM 20 1000 A 1 B 2.5 C E", "a part of a payment"},
+        {"PGM 20 1000 A 1 B 0 C D", "no payments"},
+    };
+    for (const auto& c : cases) {
+        LibraryRun run(c.script);
+        EXPECT_TRUE(run.error()) << c.why;
+        EXPECT_EQ(run.calc().mode, 0) << c.why; // the run has stopped
+    }
+}
+
+TEST(BadInput, ARefusedBaseKeepsTheOneBefore)
+{
+    EXPECT_EQ(LibraryRun("PGM 14 16 A 1 A 255 B").display(), "1515.");
+}
+
+TEST(BadInput, ARefusedScheduleIsNotPrinted)
+{
+    LibraryRun run("PGM 20 1000 A 0 B 3 C E");
+    // Only the stops of A, B, C and E: no printed line.
+    EXPECT_EQ(run.lines().size(), 4u);
+}
+
+TEST(BadInput, NonConvergenceShowsTheLastEstimate)
+{
+    LibraryRun run("PGM 05 2 A 1 B 0 B 1 B 3 E");
+    EXPECT_EQ(run.value(), run.Register(2));
+}
+
+} // namespace
