@@ -6,10 +6,17 @@
 #include "shell/FileAssociation.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
+#include "shell/QtSettingsStore.h"
 #include "shell/StateFolder.h"
+#include "storage/ModuleLibrary.h"
+#include "storage/ProgramFile.h"
+#ifdef NORVANE_HAS_BUILTIN_MODULE
+#include "resources/BuiltInModule.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -24,6 +31,15 @@ void CopyPath(const QString& path, wchar_t (&target)[CCalc::PathLength])
 std::filesystem::path FilePath(const QString& path)
 {
     return std::filesystem::path(path.toStdWString());
+}
+
+std::span<const unsigned char> BuiltInImage()
+{
+#ifdef NORVANE_HAS_BUILTIN_MODULE
+    return BuiltInModuleImage();
+#else
+    return {};
+#endif
 }
 }  // namespace
 
@@ -50,12 +66,18 @@ bool NorvaneSession::StartUp()
     folder_ = SettingsFolder(options_.settingsBase.isEmpty() ? DefaultSettingsBase() : options_.settingsBase);
     // The whole command line is one path, spaces and quotes included.
     loadedPath_ = options_.arguments.isEmpty() ? AutosavePath(folder_) : options_.arguments.join(QLatin1Char(' '));
+    LoadProgramFile(*calc_, loadedPath_.toStdWString());
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
+    modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
+                                               FilePath(QCoreApplication::applicationDirPath()));
+    QtSettingsStore store(SettingsStore());
+    modules_->RestoreModules(store);
     CopyPath(TheSettings().PrintFile, calc_->printFilePath);
     CopyPath(TheSettings().WriteFolder, calc_->writeFolderPath);
 
     if (std::optional<SkinImages> skin = PrepareSkin(options_.skin)) {
         window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin));
+        window_->modules = modules_.get();
         host_.AttachWindow(window_.get());
         QObject::connect(instance_.get(), &SingleInstance::RaiseRequested, window_.get(), [this] {
             window_->show();
@@ -74,7 +96,12 @@ void NorvaneSession::Exit()
     host_.AttachWindow(nullptr);
     window_.reset();
     SaveSettings();
+    QtSettingsStore store(SettingsStore());
+    modules_->SaveModulesToRegistry(store);
+    SettingsStore().sync();
+    SaveProgramFile(*calc_, AutosavePath(folder_).toStdWString());
     SaveBreakpointState(FilePath(BreakpointStatePath(folder_)));
+    modules_.reset();
     calc_.reset();
 }
 
@@ -84,6 +111,7 @@ int RunNorvane(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Norvane"));
     QApplication::setOrganizationName(QStringLiteral("Brivet"));
     QApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
+    EnsureSkinResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
 
     StartupOptions options;

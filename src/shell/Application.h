@@ -11,6 +11,7 @@
 
 class CCalc;
 class CMainWnd;
+class ModuleLibrary;
 class SingleInstance;
 
 struct StartupOptions {
@@ -34,6 +35,7 @@ public:
     CCalc& Calc() { return *calc_; }
     CMainWnd* Window() { return window_.get(); }
     ShellHost& Host() { return host_; }
+    ModuleLibrary& Modules() { return *modules_; }
     const QString& Folder() const { return folder_; }
     // The program file named on the command line, or the autosave.
     const QString& LoadedPath() const { return loadedPath_; }
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CCalc> calc_;
     ShellHost host_;
+    std::unique_ptr<ModuleLibrary> modules_;
     std::unique_ptr<CMainWnd> window_;
     QString folder_;
     QString loadedPath_;

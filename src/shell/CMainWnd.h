@@ -16,6 +16,7 @@
 #include <deque>
 
 class CCalc;
+class ModuleLibrary;
 
 class CMainWnd : public QWidget {
     Q_OBJECT
@@ -46,6 +47,8 @@ public:
     qint64 lastKeyTick = 0;
     int memoProgram = 0;
     StripTexts stripTexts;
+    // The module slots, process-wide; null in tests that need none.
+    ModuleLibrary* modules = nullptr;
 
     // --- keys ---
     void PressKey(int column, int row);

@@ -1,5 +1,7 @@
 #include "shell/FileAssociation.h"
 
+#include "shell/Skin.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -40,6 +42,7 @@ QByteArray DesktopEntry(const QString& executablePath)
 
 QByteArray IconBytes()
 {
+    EnsureSkinResources();
     QFile icon(QStringLiteral(":/skin/icon.png"));
     return icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
 }

@@ -8,6 +8,17 @@
 #include <QPainter>
 #include <cerrno>
 
+// The images live in this static library; the linker keeps them only when
+// something asks for them by name.
+void EnsureSkinResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(skin);
+        return true;
+    }();
+    (void)done;
+}
+
 namespace {
 constexpr QRgb kOutside = qRgb(0, 0, 255);
 
@@ -33,6 +44,7 @@ std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QS
 
 std::optional<QImage> LoadImageResource(const QString& path)
 {
+    EnsureSkinResources();
     CResourceStream stream(path);
     if (!stream.IsValid()) {
         ShowSystemError(QStringLiteral("Cannot find background"), ENOENT);
@@ -49,11 +61,12 @@ std::optional<QImage> LoadImageResource(const QString& path)
 
 QRegion SkinImages::Shape() const
 {
-    return QRegion(QBitmap::fromImage(skin.createMaskFromColor(kOutside, Qt::MaskOutColor)));
+    return QRegion(QBitmap::fromImage(skin.createMaskFromColor(kOutside, Qt::MaskInColor)));
 }
 
 std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths)
 {
+    EnsureSkinResources();
     const std::optional<QImage> face = LoadImageResource(paths.face);
     if (!face)
         return std::nullopt;

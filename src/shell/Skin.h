@@ -29,5 +29,8 @@ struct SkinImages {
 // no window is made.
 std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths = {});
 
+// Makes the embedded pictures (and the icon) reachable by their ":/skin/" names.
+void EnsureSkinResources();
+
 // One embedded image, decoded from a stream over its bytes; failures reported.
 std::optional<QImage> LoadImageResource(const QString& path);

@@ -20,10 +20,10 @@ constexpr std::array<int, 10> kDigitSegments{
 constexpr int kMinusSegments = G;
 constexpr int kBracketSegments = A | D | E | F;
 
-constexpr double kDigitWidth = 13;
+constexpr double kDigitWidth = 10.5;
 constexpr double kDigitHeight = 23;
 constexpr double kThickness = 2.8;
-constexpr double kSlant = 0.09;  // forward lean of the digits
+constexpr double kSlant = 0.07;  // forward lean of the digits
 constexpr double kTop = 4.5;
 
 // A segment as a stretched hexagon between two points.
@@ -53,7 +53,10 @@ QPolygonF Lean(QPolygonF polygon, double originX, double baseline)
 
 void DrawSegments(QPainter& painter, double left, int segments)
 {
-    const double l = 2.5, r = l + kDigitWidth, t = kTop, m = kTop + kDigitHeight / 2, b = kTop + kDigitHeight;
+    // Each glyph stays inside its own 18-pixel cell of the strip.
+    painter.save();
+    painter.setClipRect(QRectF(left, 0, 18, 32));
+    const double l = 3, r = l + kDigitWidth, t = kTop, m = kTop + kDigitHeight / 2, b = kTop + kDigitHeight;
     const std::array<std::pair<QPointF, QPointF>, 7> ends{{
         {{l, t}, {r, t}}, {{r, t}, {r, m}}, {{r, m}, {r, b}}, {{l, b}, {r, b}},
         {{l, m}, {l, b}}, {{l, t}, {l, m}}, {{l, m}, {r, m}},
@@ -63,9 +66,10 @@ void DrawSegments(QPainter& painter, double left, int segments)
         painter.setBrush(pass == 0 ? QBrush(kLedGlow) : QBrush(kLedCore));
         for (int i = 0; i < 7; ++i) {
             if (segments & (1 << i))
-                painter.drawPolygon(Lean(Bar(ends[i].first, ends[i].second), left - 1.5, b));
+                painter.drawPolygon(Lean(Bar(ends[i].first, ends[i].second), left, b));
         }
     }
+    painter.restore();
 }
 
 void DrawCellText(QPainter& painter, const QString& text, int left, int width)
