@@ -5,6 +5,8 @@
 
 #include "cli/Runner.h"
 #include "cli/Session.h"
+#include "resources/BuiltInModule.h"
+#include "storage/ModuleImage.h"
 
 namespace {
 
@@ -72,6 +74,20 @@ TEST_F(SessionTest, AListingFillsUserMemoryAndStartsAtStepZero)
     EXPECT_EQ(session.calc().programMemory[0][2], 99);
     EXPECT_EQ(session.calc().programMemory[0][500], 0);
     EXPECT_EQ(session.calc().pc, 0);
+}
+
+TEST_F(SessionTest, TheMasterLibraryIsInSlotZeroAsOnAFirstStart)
+{
+    Session session(host_, {BuiltInModuleImage(), folder_});
+    const ModuleSlot& slot = session.modules().Slot(0);
+    EXPECT_EQ(slot.kind, ModuleKind::BuiltIn);
+    EXPECT_EQ(slot.name, L"Master Library");
+    EXPECT_EQ(slot.memoPath, folder_ / "Master.tiz");
+    EXPECT_EQ(session.modules().Slot(1).kind, ModuleKind::Empty);
+    const storage::ModuleParse parsed = storage::ParseModuleImage(BuiltInModuleImage());
+    ASSERT_TRUE(parsed.image);
+    const auto first = parsed.image->Program(0);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), session.calc().programMemory[1]));
 }
 
 TEST_F(SessionTest, TheWriteFolderDefaultsToTheCurrentOne)
