@@ -1,5 +1,7 @@
 #include "cli/Session.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <cwctype>
 
@@ -19,6 +21,20 @@ std::wstring CopyPath(wchar_t (&target)[CCalc::PathLength], const std::filesyste
     if (text.size() >= CCalc::PathLength)
         return L"the path " + text + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
     std::wmemcpy(target, text.c_str(), text.size() + 1);
+    return {};
+}
+
+// A file the run is to write: better refused now than found unwritable after the run.
+std::wstring CheckWritable(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const bool existed = std::filesystem::exists(path, error);
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (!file)
+        return L"cannot write " + WideOf(path) + L": " + FromUtf8(std::strerror(errno));
+    std::fclose(file);
+    if (!existed)
+        std::filesystem::remove(path, error);
     return {};
 }
 
@@ -71,8 +87,14 @@ std::wstring Session::Prepare(const CliOptions& options)
     if (options.printFile)
         if (std::wstring problem = CopyPath(calc_->printFilePath, *options.printFile); !problem.empty())
             return problem;
-    std::error_code ignored;
-    const std::filesystem::path folder = options.writeFolder.value_or(std::filesystem::current_path(ignored));
+    for (const auto& output : {options.printFile, options.save})
+        if (output)
+            if (std::wstring problem = CheckWritable(*output); !problem.empty())
+                return problem;
+    std::error_code error;
+    const std::filesystem::path folder = options.writeFolder.value_or(std::filesystem::current_path(error));
+    if (!std::filesystem::is_directory(folder, error))
+        return L"the write folder " + WideOf(folder) + L" is no folder";
     return CopyPath(calc_->writeFolderPath, folder);
 }
 

@@ -34,7 +34,6 @@ protected:
 
 TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
 {
-    const std::string longName(300, 'x');
     struct Case {
         CliOptions options;
         std::wstring problemStart;
@@ -45,14 +44,14 @@ TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
     badListing.load = File("l.txt", "000 42 STO\nnot a line\n");
     missingModule.modules[1] = folder_ / "none.mod";
     damagedModule.modules[2] = File("bad.mod", std::string(10, '\xff'));
-    longPrintPath.printFile = std::filesystem::path("/tmp") / longName;
+    longPrintPath.printFile = folder_ / std::string(150, 'd') / std::string(150, 'p');
     const Case cases[] = {
         {missingProgram, L"cannot read "},
         {damagedProgram, (folder_ / "short.ti").wstring() + L": "},
         {badListing, (folder_ / "l.txt").wstring() + L": line 2: not a listing line"},
         {missingModule, L"cannot read "},
         {damagedModule, L"cannot use "},
-        {longPrintPath, L"the path /tmp/xxx"},
+        {longPrintPath, L"the path " + folder_.wstring()},
     };
     for (const Case& c : cases) {
         Session session(host_, {});
