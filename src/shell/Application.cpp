@@ -78,6 +78,7 @@ bool NorvaneSession::StartUp()
     if (std::optional<SkinImages> skin = PrepareSkin(options_.skin)) {
         window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin));
         window_->modules = modules_.get();
+        window_->ReloadLabelStrip();
         host_.AttachWindow(window_.get());
         QObject::connect(instance_.get(), &SingleInstance::RaiseRequested, window_.get(), [this] {
             window_->show();

@@ -180,6 +180,7 @@ void CMainWnd::CopyDisplayToClipboard()
 
 void CMainWnd::ReloadLabelStrip()
 {
+    LoadStripTexts(stripTexts, memoProgram, calc, modules);
     update(kMainWindowStripRect);
 }
 
