@@ -26,6 +26,18 @@ TEST(BadInput, EndsInTheErrorState)
         {"PGM 20 1000 A 0 B 3 C E", "a rate of 0"},
         {"PGM 20 1000 A 1 B 2.5 C E", "a part of a payment"},
         {"PGM 20 1000 A 1 B 0 C D", "no payments"},
+        {"PGM 12 5 X<>T 2.5 B", "a fraction of r (it used to loop for ever)"},
+        {"PGM 12 5.5 X<>T 2 C", "a fraction of n"},
+        {"PGM 12 3 X<>T 5 C", "r above n"},
+        {"PGM 12 5 X<>T 1 +/- B", "a negative r"},
+        {"PGM 12 1000000000 A", "n! far beyond the range (no billion-step loop)"},
+        {"PGM 12 1000000000 +/- D", "gamma far below zero"},
+        {"PGM 16 2 A 1 X<>T 0 B", "ln 0 for the exponential model"},
+        {"PGM 16 3 A 1 +/- X<>T 2 B", "ln of a negative x for the logarithmic model"},
+        {"PGM 16 1 A 1 X<>T 2 B C", "one point fits no line"},
+        {"PGM 16 2 A 1 X<>T 2 B 3 E", "one point predicts nothing"},
+        {"LRN LBL A' X^2 RTN LRN PGM 08 0 A 1 B 0 C", "no intervals"},
+        {"LRN LBL A' X<>T RTN LRN PGM 09 0 A 1 B .1 C 0 D", "no steps"},
     };
     for (const auto& c : cases) {
         LibraryRun run(c.script);
@@ -44,6 +56,12 @@ TEST(BadInput, ARefusedScheduleIsNotPrinted)
     LibraryRun run("PGM 20 1000 A 0 B 3 C E");
     // Only the stops of A, B, C and E: no printed line.
     EXPECT_EQ(run.lines().size(), 4u);
+}
+
+TEST(BadInput, ARefusedPointIsNotCounted)
+{
+    LibraryRun run("PGM 16 2 A 1 X<>T 3 B 2 X<>T 0 B");
+    EXPECT_EQ(run.Register(3), 1); // the first point only
 }
 
 TEST(BadInput, NonConvergenceShowsTheLastEstimate)
