@@ -13,6 +13,8 @@ TEST(BadInput, EndsInTheErrorState)
         const char* why;
     } cases[] = {
         {"PGM 02 0 A", "no 0 x 0 matrix"},
+        {"PGM 06 0 A 1 B 2 C E'", "a = 0 is no quadratic"},
+        {"PGM 06 0 A 1 B 2 C 3 D E", "a = 0 is no cubic"},
         {"PGM 02 10 A", "a 10 x 10 matrix needs more registers"},
         {"PGM 03 10 A", "ten equations need more registers"},
         {"PGM 04 7 A", "a 7 x 7 inverse needs more registers"},
