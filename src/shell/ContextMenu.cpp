@@ -2,6 +2,7 @@
 
 #include "shell/CMainWnd.h"
 #include "shell/Settings.h"
+#include "shell/debugger/CDebugDlg.h"
 #include "shell/dialogs/DialogCommands.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ void AddCommand(QMenu& menu, const QString& text, MainCommand command, Handler h
 void FillContextMenu(QMenu& menu, CMainWnd& window)
 {
     AddCommand(menu, QStringLiteral("&Printer..."), kCommandPrinter, [&window] { OpenPrinterWindow(&window); });
+    AddCommand(menu, QStringLiteral("&Debug..."), kCommandDebug, [&window] { OpenDebugger(window); });
     AddCommand(menu, QStringLiteral("&Edit Memo..."), kCommandEditMemo, [&window] {
         if (RunEditMemoCommand(&window, window.calc))
             window.ReloadLabelStrip();

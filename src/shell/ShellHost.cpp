@@ -3,8 +3,64 @@
 #include "shell/CMainWnd.h"
 #include "shell/SystemError.h"
 #include "shell/Trace.h"
+#include "shell/debugger/CDebugDlg.h"
 #include "shell/dialogs/CPrinterDlg.h"
 #include "shell/dialogs/FileDialogs.h"
+
+bool ShellHost::DebuggerOpen() const
+{
+    return CDebugDlg::Instance() != nullptr;
+}
+
+// The engine asks DebuggerOpen first; the debugger may close in between only
+// through the event loop, never inside a step.
+void ShellHost::MoveCurrentStep(int pc)
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->MoveCurrentStep(pc);
+}
+
+void ShellHost::RefreshListing(int first, int last)
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshListing(first, last);
+}
+
+void ShellHost::RefreshRegisters(int first, int last)
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshRegisters(first, last);
+}
+
+void ShellHost::RefreshHierarchy(int first, int last)
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshHierarchy(first, last);
+}
+
+void ShellHost::RefreshT()
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshT();
+}
+
+void ShellHost::RefreshFlags()
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshFlags();
+}
+
+void ShellHost::RefreshDisplay()
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RefreshDisplay();
+}
+
+void ShellHost::RepaintDebugger()
+{
+    if (CDebugDlg* debugger = CDebugDlg::Instance())
+        debugger->RepaintDebugger();
+}
 
 void ShellHost::ReloadLabelStrip()
 {

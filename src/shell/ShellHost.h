@@ -13,6 +13,17 @@ public:
     void AttachWindow(CMainWnd* window) { window_ = window; }
     CMainWnd* Window() const { return window_; }
 
+    // The debugger window, while one exists.
+    bool DebuggerOpen() const override;
+    void MoveCurrentStep(int pc) override;
+    void RefreshListing(int first, int last) override;
+    void RefreshRegisters(int first, int last) override;
+    void RefreshHierarchy(int first, int last) override;
+    void RefreshT() override;
+    void RefreshFlags() override;
+    void RefreshDisplay() override;
+    void RepaintDebugger() override;
+
     void ReloadLabelStrip() override;
     void PrinterLine(const std::wstring& line) override;
     // The file dialogs behind Write, INV Write and List from the keyboard.
