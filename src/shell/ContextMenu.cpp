@@ -31,6 +31,13 @@ void FillContextMenu(QMenu& menu, CMainWnd& window)
             window.ReloadLabelStrip();
     });
     menu.addSeparator();
+    AddCommand(menu, QStringLiteral("&Modules..."), kCommandModules, [&window] {
+        if (!window.modules)
+            return;
+        RunModulesCommand(&window, *window.modules, window.calc);
+        // A slot may hold another module now, with another memo.
+        window.ReloadLabelStrip();
+    });
     AddCommand(menu, QStringLiteral("&Options..."), kCommandOptions, [&window] {
         if (RunOptionsCommand(&window, TheSettings(), window.calc))
             window.RestartBlinkTimer();
