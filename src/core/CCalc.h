@@ -164,6 +164,7 @@ public:
 
 private:
     using Handler = void (CCalc::*)(uint8_t code);
+    bool stepInProgress = false;
     static const Handler handlers[Key::Last + 1];
 
     void ExecuteKey(uint8_t code);

@@ -43,12 +43,17 @@ const CCalc::Handler CCalc::handlers[Key::Last + 1] = {
 void CCalc::ProcessKey(uint8_t code)
 {
     pile.host = host;
+    // A key the host sends in the middle of a step (a breakpoint's R/S) must
+    // not change whether that step moves on from the pc it just set.
+    const int32_t stepAdvances = advancePc;
     // A keyboard R/S must not become an operand digit of the running
     // instruction: the run stops once that instruction is complete.
     if (mode == ModeRun && code == Key::RunStop && (operandDigits != 0 || labelAllowed))
         stopRequest = 1;
     else
         ExecuteKey(code);
+    if (stepInProgress)
+        advancePc = stepAdvances;
     if (CalcHost* debugger = Debugger())
         debugger->RefreshDisplay();
 }
@@ -147,7 +152,10 @@ void CCalc::StepProgram()
     // pc is written from outside too (files loaded); never step outside the area.
     if (pc < 0 || pc > LastStep)
         pc = LastStep;
+    const bool outerStep = stepInProgress;
+    stepInProgress = true;
     ExecuteKey(areaBase[pc]);
+    stepInProgress = outerStep;
     if (pc >= LastStep) {
         pc = LastStep;
         errorFlag = 1;

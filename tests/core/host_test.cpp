@@ -78,19 +78,47 @@ TEST(Host, EveryStepRefreshesAndRepaints)
     EXPECT_EQ(host.calls, expected);
 }
 
+// A host that stops the run as soon as the debugger follows pc to a step.
+struct StoppingHost : keyscript::RecordingHost {
+    CCalc* calc = nullptr;
+    int breakAt = -1;
+    void MoveCurrentStep(int pc) override
+    {
+        if (pc == breakAt)
+            calc->ProcessKey(Key::RunStop);
+    }
+};
+
+TEST(Host, BreakpointStopLeavesPcOnTheBreakpoint)
+{
+    struct Case {
+        const char* steps;
+        int breakAt;
+    } cases[] = {
+        {"61 12 91 76 12 05 91", 5},   // GTO B lands after Lbl B
+        {"61 00 04 91 05 91", 4},      // GTO 004
+        {"01 02 03 04", 2},            // plain advance
+        {"01 81", 0},                  // RST
+    };
+    for (const Case& c : cases) {
+        CCalc calc;
+        StoppingHost host;
+        host.calc = &calc;
+        host.breakAt = c.breakAt;
+        calc.SetHost(&host);
+        keyscript::Poke(calc, 0, 0, c.steps);
+        keyscript::Type(calc, "R/S");
+        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.steps;
+        EXPECT_EQ(calc.pc, c.breakAt) << c.steps;
+    }
+}
+
 TEST(Host, BreakpointStopFromTheHostWaitsForTheOperand)
 {
-    // A host that stops the run as soon as the debugger follows pc to step 2.
-    struct StoppingHost : keyscript::RecordingHost {
-        CCalc* calc = nullptr;
-        void MoveCurrentStep(int pc) override
-        {
-            if (pc == 2)
-                calc->ProcessKey(Key::RunStop);
-        }
-    } host;
+    StoppingHost host;
     CCalc calc;
     host.calc = &calc;
+    host.breakAt = 2;
     calc.SetHost(&host);
     keyscript::Poke(calc, 0, 0, "07 42 05 91");
     keyscript::Type(calc, "R/S");
