@@ -90,6 +90,16 @@ TEST(LinearSystem, SolvesForAKnownSolution)
     }
 }
 
+TEST(LinearSystem, SolvingTwiceKeepsTheSolution)
+{
+    // x + y = 3, x - y = 1: C again must not solve the solved system anew.
+    const std::string system = "PGM 03 2 A 1 B 1 B 3 B 1 B 1 +/- B 1 B";
+    EXPECT_EQ(LibraryRun(system + " C C 2 D").display(), "1.");
+    EXPECT_EQ(LibraryRun(system + " C C").display(), "2.");
+    // A starts afresh: a new system is solved again.
+    EXPECT_EQ(LibraryRun(system + " C 2 A 1 B 0 B 5 B 0 B 1 B 7 B C 2 D").display(), "7.");
+}
+
 TEST(LinearSystem, SingularSystemFlashes)
 {
     LibraryRun run("PGM 03 2 A 1 B 2 B 3 B 2 B 4 B 6 B C");
@@ -124,6 +134,11 @@ TEST(MatrixInverse, TimesTheMatrixGivesTheIdentity)
                 EXPECT_NEAR(sum, i == k ? 1.0 : 0.0, 1e-8) << "row " << i << " column " << k;
             }
     }
+}
+
+TEST(MatrixInverse, InvertingTwiceKeepsTheInverse)
+{
+    EXPECT_EQ(LibraryRun("PGM 04 2 A 4 B 7 B 2 B 6 B C C 1 X<>T 2 D").display(), "-0.7");
 }
 
 TEST(MatrixInverse, ShowsTheDeterminantAndFlashesWhenSingular)
