@@ -1,0 +1,94 @@
+// Any sequence of key codes, in every mode, with programs in memory: the
+// calculator's invariants hold after every key and every program step, and
+// nothing reads or writes out of bounds (the sanitizers watch for that).
+//
+// Input: byte 0 chooses the set-up (bit 0: a debugger listens; bit 1: the
+// next bytes, up to 1000, are user memory; bit 2: the same bytes are also a
+// library program in every area; bit 3: steps are taken as they come, codes
+// above 99 included, as a damaged module may hold them). The rest are keys, 0 to 255; a key that
+// starts a run is followed by a bounded number of steps.
+
+#include "FuzzSupport.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr int kStepsPerRun = 1000;
+
+const fuzz::ScratchFolder& Folder()
+{
+    static const fuzz::ScratchFolder folder("keys-fuzz");
+    return folder;
+}
+
+// Answers every question the engine may ask, so that the keyboard's Write,
+// INV Write and List reach the files, and checks every range it is told.
+struct CheckingHost : CalcHost {
+    bool DebuggerOpen() const override { return true; }
+    void MoveCurrentStep(int pc) override { fuzz::Require(pc >= 0 && pc <= 999, "step told to the debugger"); }
+    void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
+    void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }
+    void RefreshHierarchy(int first, int last) override { CheckRange(first, last, 8); }
+    std::wstring AskSaveProgramPath() override { return File(L"keys.ti"); }
+    std::wstring AskLoadProgramPath() override { return File(L"keys.ti"); }
+    std::wstring AskListingPath() override { return File(L"keys.txt"); }
+
+    static void CheckRange(int first, int last, int high)
+    {
+        fuzz::Require(first >= 0 && first <= last && last <= high, "range told to the debugger");
+    }
+    static std::wstring File(const wchar_t* name) { return (Folder().path() / name).wstring(); }
+};
+
+void RunAWhile(CCalc& calc)
+{
+    for (int i = 0; i < kStepsPerRun && calc.mode == CCalc::ModeRun; ++i) {
+        calc.StepProgram();
+        fuzz::CheckInvariants(calc);
+    }
+    if (calc.mode == CCalc::ModeRun) {
+        // An endless program: R/S from the keyboard must stop it.
+        calc.ProcessKey(Key::RunStop);
+        for (int i = 0; i < 8 && calc.mode == CCalc::ModeRun; ++i)
+            calc.StepProgram();
+        fuzz::CheckInvariants(calc);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const uint8_t setup = data[0];
+    ++data;
+    --size;
+
+    CCalc calc;
+    CheckingHost host;
+    if (setup & 1)
+        calc.SetHost(&host);
+    fuzz::UseWriteFolder(calc, Folder().path());
+    if (setup & 2) {
+        const std::size_t steps = std::min<std::size_t>(size, CCalc::StepCount);
+        for (std::size_t i = 0; i < steps; ++i)
+            calc.programMemory[0][i] = setup & 8 ? data[i] : static_cast<uint8_t>(data[i] % 100);
+        if (setup & 4)
+            for (int area = 1; area < CCalc::AreaCount; ++area)
+                std::memcpy(calc.programMemory[area], calc.programMemory[0], CCalc::StepCount);
+        data += steps;
+        size -= steps;
+    }
+    fuzz::CheckInvariants(calc);
+    for (std::size_t i = 0; i < size; ++i) {
+        calc.ProcessKey(data[i]);
+        fuzz::CheckInvariants(calc);
+        RunAWhile(calc);
+    }
+    return 0;
+}

@@ -1,0 +1,32 @@
+// Key-script sources of any content: tokenizing stops at the first unknown
+// token with its place, every token types key codes only, and a script that
+// tokenizes is typed into learn mode with the invariants holding throughout.
+
+#include "FuzzSupport.h"
+#include "cli/Assembler.h"
+#include "cli/ScriptTokens.h"
+#include "cli/Utf8.h"
+
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const std::wstring text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    const TokenizedScript script = TokenizeScript(text, L"fuzz.keys");
+    if (script.error) {
+        fuzz::Require(script.error->line >= 1 && script.error->column >= 1, "an error has its place");
+        fuzz::Require(!script.error->Message().empty(), "an error has a message");
+        return 0;
+    }
+    for (const ScriptToken& token : script.tokens) {
+        fuzz::Require(!token.codes.empty(), "a token types keys");
+        for (std::uint8_t code : token.codes)
+            fuzz::Require(code <= 99, "tokens type key codes");
+    }
+    CCalc calc;
+    const Assembly assembly = Assemble(calc, script.tokens);
+    fuzz::CheckInvariants(calc);
+    fuzz::Require(calc.mode == CCalc::ModeCalculate, "assembling ends in calculate mode");
+    fuzz::Require(assembly.length >= 0 && assembly.length <= CCalc::StepCount, "length within user memory");
+    return 0;
+}
