@@ -8,6 +8,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/StateFolder.h"
+#include "shell/SystemError.h"
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
 #ifdef NORVANE_HAS_BUILTIN_MODULE
@@ -15,6 +16,7 @@
 #endif
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
@@ -58,7 +60,7 @@ bool NorvaneSession::StartUp()
     const QString dataFolder = options_.dataFolder.isEmpty()
                                    ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                    : options_.dataFolder;
-    RegisterFileAssociation(dataFolder, QCoreApplication::applicationFilePath());
+    RegisterFileAssociation(dataFolder, QCoreApplication::applicationFilePath(), options_.dataFolder.isEmpty());
     LoadSettings();
 
     calc_ = std::make_unique<CCalc>();
@@ -66,7 +68,9 @@ bool NorvaneSession::StartUp()
     folder_ = SettingsFolder(options_.settingsBase.isEmpty() ? DefaultSettingsBase() : options_.settingsBase);
     // The whole command line is one path, spaces and quotes included.
     loadedPath_ = options_.arguments.isEmpty() ? AutosavePath(folder_) : options_.arguments.join(QLatin1Char(' '));
-    LoadProgramFile(*calc_, loadedPath_.toStdWString());
+    // Without its folder the autosave is simply not there, not a failure.
+    if (!options_.arguments.isEmpty() || QFileInfo(folder_).isDir())
+        LoadProgramFile(*calc_, loadedPath_.toStdWString());
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
     modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
                                                FilePath(QCoreApplication::applicationDirPath()));
@@ -101,7 +105,11 @@ void NorvaneSession::Exit()
     modules_->SaveModulesToRegistry(store);
     SettingsStore().sync();
     SaveProgramFile(*calc_, AutosavePath(folder_).toStdWString());
-    SaveBreakpointState(FilePath(BreakpointStatePath(folder_)));
+    const QString statePath = BreakpointStatePath(folder_);
+    const storage::WriteResult saved = SaveBreakpointState(FilePath(statePath));
+    if (!saved.ok())
+        ShowSystemError(QStringLiteral("Cannot write breakpoints"), saved.error,
+                        QStringLiteral("%1: %2").arg(statePath, SystemErrorText(saved.error)));
     modules_.reset();
     calc_.reset();
 }

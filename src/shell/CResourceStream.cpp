@@ -28,7 +28,9 @@ bool CResourceStream::open(OpenMode mode)
 
 bool CResourceStream::seek(qint64 position)
 {
-    return QIODevice::seek(std::clamp<qint64>(position, 0, size_));
+    if (position < 0)
+        return false;
+    return QIODevice::seek(std::min(position, size_));
 }
 
 qint64 CResourceStream::readData(char* data, qint64 maxSize)

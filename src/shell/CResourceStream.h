@@ -16,7 +16,8 @@ public:
     bool open(OpenMode mode) override;
     bool isSequential() const override { return false; }
     qint64 size() const override { return size_; }
-    // Positions past the end stop at the end, so a read there gives 0 bytes.
+    // Positions past the end stop at the end, so a read there gives 0 bytes;
+    // negative ones are refused.
     bool seek(qint64 position) override;
 
 protected:

@@ -75,16 +75,16 @@ QString DesktopExecLine(const QString& executablePath)
                                                      : executablePath;
 }
 
-bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath)
+bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath, bool refreshCaches)
 {
     const bool mimeChanged = WriteIfDifferent(dataFolder + QStringLiteral("/mime/packages/norvane-ti.xml"), MimePackage());
     const bool entryChanged =
         WriteIfDifferent(dataFolder + QStringLiteral("/applications/norvane.desktop"), DesktopEntry(executablePath));
     const bool iconChanged =
         WriteIfDifferent(dataFolder + QStringLiteral("/icons/hicolor/64x64/apps/norvane.png"), IconBytes());
-    if (mimeChanged)
+    if (mimeChanged && refreshCaches)
         RunIfPresent(QStringLiteral("update-mime-database"), dataFolder + QStringLiteral("/mime"));
-    if (entryChanged)
+    if (entryChanged && refreshCaches)
         RunIfPresent(QStringLiteral("update-desktop-database"), dataFolder + QStringLiteral("/applications"));
     return mimeChanged || entryChanged || iconChanged;
 }

@@ -6,8 +6,9 @@
 
 // dataFolder is the user's data folder (~/.local/share). Files are
 // rewritten only when their content differs; failures are not reported.
+// refreshCaches runs the desktop's database tools after a change.
 // Returns whether anything was rewritten.
-bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath);
+bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath, bool refreshCaches);
 
 // The Exec line of the .desktop entry: the path quoted when it holds a space.
 QString DesktopExecLine(const QString& executablePath);

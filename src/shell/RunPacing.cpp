@@ -43,14 +43,17 @@ void CMainWnd::ExecuteStep(bool singleStep)
     }
 }
 
+// A slice ends only between instructions, so that an R/S clicked meanwhile
+// stops the run at once instead of waiting for an operand step.
 void CMainWnd::RunSlice()
 {
     const qint64 deadline = Now() + kRunSliceMs;
     int steps = 0;
+    auto midInstruction = [this] { return calc.operandDigits != 0 || calc.labelAllowed; };
     do {
         calc.StepProgram();
     } while (calc.mode == CCalc::ModeRun && !calc.pauseRequest &&
-             (++steps % kStepsPerClockCheck != 0 || Now() < deadline));
+             (++steps % kStepsPerClockCheck != 0 || Now() < deadline || midInstruction()));
 }
 
 void CMainWnd::PumpUntilDue()

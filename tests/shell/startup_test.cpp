@@ -1,0 +1,260 @@
+// Start-up and exit: the autosave and a program named on the command line,
+// the settings folder, missing pictures, the one-instance rule and the
+// ".ti" registration.
+
+#include "core/CCalc.h"
+#include "shell/Application.h"
+#include "shell/CMainWnd.h"
+#include "shell/FileAssociation.h"
+#include "shell/Settings.h"
+#include "shell/SystemError.h"
+#include "storage/ProgramFile.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <QtTest>
+
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program file holding the given first steps.
+void WriteProgram(const QString& path, std::initializer_list<int> steps)
+{
+    CCalc calc;
+    int n = 0;
+    for (int step : steps)
+        calc.programMemory[0][n++] = static_cast<uint8_t>(step);
+    QVERIFY(SaveProgramFile(calc, path.toStdWString()));
+}
+
+QList<int> FirstSteps(const CCalc& calc, int count)
+{
+    QList<int> steps;
+    for (int i = 0; i < count; ++i)
+        steps << calc.programMemory[0][i];
+    return steps;
+}
+
+struct Sandbox {
+    QTemporaryDir dir;
+    QStringList errors;
+
+    Sandbox()
+    {
+        SetSystemErrorSink([this](const QString& caption, const QString& text) { errors << caption + ": " + text; });
+    }
+    ~Sandbox() { SetSystemErrorSink({}); }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString Folder() const { return Path("base/Brivet/Norvane"); }
+    StartupOptions Options(QStringList arguments = {}) const
+    {
+        StartupOptions options;
+        options.arguments = std::move(arguments);
+        options.settingsBase = Path("base");
+        options.dataFolder = Path("data");
+        options.instanceName = "norvane-test-" + QUuid::createUuid().toString(QUuid::Id128);
+        return options;
+    }
+};
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        SettingsStore().clear();
+        TheSettings() = Settings{};
+    }
+
+    void autosaveIsLoadedAndWritten();
+    void commandLineFileIsLoadedButAutosaveWritten();
+    void quotedCommandLineNamesNoFile();
+    void settingsAreLoadedAndSaved();
+    void unusableSettingsFolder();
+    void missingPicture_data();
+    void missingPicture();
+    void secondInstanceStopsAtOnce();
+    void fileAssociation();
+};
+
+void StartupTest::autosaveIsLoadedAndWritten()
+{
+    Sandbox box;
+    QDir().mkpath(box.Folder());
+    WriteProgram(box.Folder() + "/TI59.ti", {76, 11, 1, 85, 2, 95});
+    NorvaneSession session(box.Options());
+    QVERIFY(session.StartUp());
+    QVERIFY(session.Window());
+    QCOMPARE(session.Folder(), box.Folder());
+    QCOMPARE(FirstSteps(session.Calc(), 6), (QList<int>{76, 11, 1, 85, 2, 95}));
+    session.Calc().programMemory[0][6] = 91;
+    session.Exit();
+    CCalc reread;
+    QVERIFY(LoadProgramFile(reread, (box.Folder() + "/TI59.ti").toStdWString()));
+    QCOMPARE(FirstSteps(reread, 7), (QList<int>{76, 11, 1, 85, 2, 95, 91}));
+    QVERIFY(box.errors.isEmpty());
+}
+
+void StartupTest::commandLineFileIsLoadedButAutosaveWritten()
+{
+    Sandbox box;
+    const QString named = box.Path("my programs/loop.ti");
+    QDir().mkpath(box.Path("my programs"));
+    WriteProgram(named, {1, 44, 0, 61, 0, 0});
+    const QByteArray before = ReadAll(named);
+    // The shell passes the path in pieces where it had spaces.
+    NorvaneSession session(box.Options(named.split(' ')));
+    QVERIFY(session.StartUp());
+    QCOMPARE(session.LoadedPath(), named);
+    QCOMPARE(FirstSteps(session.Calc(), 6), (QList<int>{1, 44, 0, 61, 0, 0}));
+    session.Calc().programMemory[0][0] = 2;
+    session.Exit();
+    QCOMPARE(ReadAll(named), before);
+    CCalc autosaved;
+    QVERIFY(LoadProgramFile(autosaved, (box.Folder() + "/TI59.ti").toStdWString()));
+    QCOMPARE(FirstSteps(autosaved, 2), (QList<int>{2, 44}));
+}
+
+void StartupTest::quotedCommandLineNamesNoFile()
+{
+    Sandbox box;
+    const QString named = box.Path("loop.ti");
+    WriteProgram(named, {1, 2, 3});
+    NorvaneSession session(box.Options({'"' + named + '"'}));
+    QVERIFY(session.StartUp());
+    QCOMPARE(FirstSteps(session.Calc(), 3), (QList<int>{0, 0, 0}));
+    QVERIFY(box.errors.isEmpty());  // a missing file is not reported
+    session.Exit();
+}
+
+void StartupTest::settingsAreLoadedAndSaved()
+{
+    Sandbox box;
+    SettingsStore().setValue("DureePauseLongue", 700);
+    SettingsStore().setValue("DelaiRun", 40);
+    SettingsStore().setValue("Gauche", 10);
+    SettingsStore().setValue("Haut", 20);
+    SettingsStore().sync();
+    NorvaneSession session(box.Options());
+    QVERIFY(session.StartUp());
+    QCOMPARE(TheSettings().DureePauseLongue, 700u);
+    QCOMPARE(TheSettings().DelaiRun, 0u);
+    QCOMPARE(session.Window()->pos(), QPoint(10, 20));
+    const std::wstring printFile(session.Calc().printFilePath);
+    QCOMPARE(QString::fromStdWString(printFile), TheSettings().PrintFile);
+    session.Window()->move(123, 45);
+    session.Window()->close();
+    session.Exit();
+    QCOMPARE(SettingsStore().value("Gauche").toInt(), 123);
+    QCOMPARE(SettingsStore().value("Haut").toInt(), 45);
+    QCOMPARE(SettingsStore().value("DelaiRun").toInt(), 0);
+    QVERIFY(SettingsStore().contains("Modul #0"));
+}
+
+void StartupTest::unusableSettingsFolder()
+{
+    Sandbox box;
+    // A file where the folder should be: the folder cannot be made.
+    QFile blocker(box.Path("base"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    NorvaneSession session(box.Options());
+    QVERIFY(session.StartUp());
+    QVERIFY(session.Window());
+    QVERIFY2(box.errors.isEmpty(), qPrintable(box.errors.join(" / ")));  // not reported at start
+    session.Calc().programMemory[0][0] = 5;
+    session.Exit();
+    // The program could not be kept: the user hears of it.
+    QVERIFY2(!box.errors.isEmpty(), "losing the autosave went unreported");
+    QVERIFY(SettingsStore().contains("DureePauseLongue"));
+}
+
+void StartupTest::missingPicture_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("face") << "face" << "Cannot find background";
+    QTest::newRow("indicators") << "indicators" << "LoadBitmap(Indicateurs)";
+    QTest::newRow("glyphs") << "glyphs" << "LoadBitmap(Affichage)";
+}
+
+void StartupTest::missingPicture()
+{
+    QFETCH(QString, part);
+    QFETCH(QString, caption);
+    Sandbox box;
+    StartupOptions options = box.Options();
+    const QString missing = QStringLiteral(":/skin/missing.png");
+    if (part == "face")
+        options.skin.face = missing;
+    else if (part == "indicators")
+        options.skin.indicators = missing;
+    else
+        options.skin.glyphs = missing;
+    NorvaneSession session(std::move(options));
+    QVERIFY(session.StartUp());
+    QVERIFY(!session.Window());
+    QCOMPARE(box.errors.size(), 1);
+    QVERIFY2(box.errors[0].startsWith(caption + ": "), qPrintable(box.errors[0]));
+    // The exit saves go on without a window.
+    session.Calc().programMemory[0][0] = 7;
+    session.Exit();
+    QVERIFY(QFile::exists(box.Folder() + "/TI59.ti"));
+    QVERIFY(QFile::exists(box.Folder() + "/TI59.state"));
+    QVERIFY(SettingsStore().contains("Haut"));
+}
+
+void StartupTest::secondInstanceStopsAtOnce()
+{
+    Sandbox first;
+    Sandbox second;
+    StartupOptions options = first.Options();
+    NorvaneSession running(options);
+    QVERIFY(running.StartUp());
+    QVERIFY(!running.Window()->isVisible());
+
+    StartupOptions again = second.Options();
+    again.instanceName = options.instanceName;
+    NorvaneSession late(std::move(again));
+    QVERIFY(!late.StartUp());
+    late.Exit();
+    QVERIFY(!QFile::exists(second.Path("base")));
+    QVERIFY(!QFile::exists(second.Path("data")));
+    QTRY_VERIFY(running.Window()->isVisible());  // asked to come forward
+    running.Exit();
+}
+
+void StartupTest::fileAssociation()
+{
+    QTemporaryDir data;
+    const QString exe = QStringLiteral("/opt/my apps/norvane");
+    QVERIFY(RegisterFileAssociation(data.path(), exe, false));
+    const QString desktop = data.filePath("applications/norvane.desktop");
+    const QByteArray entry = ReadAll(desktop);
+    QVERIFY(entry.contains("Exec=\"/opt/my apps/norvane\" %f\n"));
+    QVERIFY(entry.contains("MimeType=application/x-ti59-program;"));
+    QVERIFY(ReadAll(data.filePath("mime/packages/norvane-ti.xml")).contains("<glob pattern=\"*.ti\"/>"));
+    QVERIFY(QImage(data.filePath("icons/hicolor/64x64/apps/norvane.png")).size() == QSize(64, 64));
+    // Unchanged files are left alone.
+    QVERIFY(!RegisterFileAssociation(data.path(), exe, false));
+    QFile damaged(desktop);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("junk");
+    damaged.close();
+    QVERIFY(RegisterFileAssociation(data.path(), exe, false));
+    QCOMPARE(ReadAll(desktop), entry);
+    QCOMPARE(DesktopExecLine("/usr/bin/norvane"), QStringLiteral("/usr/bin/norvane"));
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
