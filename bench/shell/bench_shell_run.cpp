@@ -1,0 +1,117 @@
+// A program run paced by the real main window on the offscreen platform:
+// steps per second of the counting loop, and how long a clicked R/S takes
+// to stop an endless loop.
+
+#include <benchmark/benchmark.h>
+
+#include "core/CCalc.h"
+#include "shell/CMainWnd.h"
+#include "shell/KeyLayout.h"
+#include "shell/SystemError.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// Lbl A, 1, SUM 00, Dsz 1 A, R/S: six steps a turn.
+const std::initializer_list<int> kCountingLoop{76, 11, 1, 44, 0, 97, 1, 11, 91};
+constexpr int kStepsPerTurn = 6;
+// Lbl A, 1, SUM 00, GTO A: for ever.
+const std::initializer_list<int> kEndlessLoop{76, 11, 1, 44, 0, 61, 11};
+
+struct Window {
+    CCalc calc;
+    std::unique_ptr<CMainWnd> window;
+
+    explicit Window(std::initializer_list<int> program)
+    {
+        int n = 0;
+        for (int step : program)
+            calc.programMemory[0][n++] = static_cast<uint8_t>(step);
+        window = std::make_unique<CMainWnd>(calc, *PrepareSkin());
+        window->show();
+    }
+
+    QPoint KeyCenter(int column, int row) const
+    {
+        return window->skinOrigin + QPoint(KeyColumnX[column] + kKeyWidth / 2, KeyRowY[row] + kKeyHeight / 2);
+    }
+
+    // As the window system delivers it: queued, handled on the loop's next turn.
+    void PostClick(int column, int row)
+    {
+        const QPointF at = KeyCenter(column, row);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(window.get(), new QMouseEvent(type, at, window->mapToGlobal(at),
+                                                                      Qt::LeftButton, Qt::LeftButton,
+                                                                      Qt::NoModifier));
+    }
+
+    void RunUntilStopped()
+    {
+        while (window->RunPending() || calc.mode == CCalc::ModeRun)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+};
+
+void WindowedCountingLoop(benchmark::State& state)
+{
+    Window w(kCountingLoop);
+    const int64_t turns = state.range(0);
+    int64_t steps = 0;
+    for (auto _ : state) {
+        w.calc.registers[1] = CNombre(turns, 12);
+        w.PostClick(0, 0);  // A
+        QCoreApplication::processEvents();
+        w.RunUntilStopped();
+        steps += kStepsPerTurn * turns;
+    }
+    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+}
+BENCHMARK(WindowedCountingLoop)->Arg(200'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the moment the click is queued, at a time the run does not choose,
+// until the engine has stopped.
+void RunStopLatency(benchmark::State& state)
+{
+    Window w(kEndlessLoop);
+    double worst = 0;
+    for (auto _ : state) {
+        w.PostClick(0, 0);  // A
+        QCoreApplication::processEvents();
+        std::atomic<int64_t> clickedAt{0};
+        std::thread clicker([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            clickedAt = Clock::now().time_since_epoch().count();
+            w.PostClick(kRunStopColumn, kRunStopRow);
+        });
+        while (w.calc.mode == CCalc::ModeRun)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        const auto stoppedAt = Clock::now().time_since_epoch().count();
+        clicker.join();
+        const double latency = std::chrono::duration<double>(Clock::duration(stoppedAt - clickedAt)).count();
+        worst = std::max(worst, latency);
+        state.SetIterationTime(latency);
+        w.RunUntilStopped();
+    }
+    state.counters["worst_ms"] = worst * 1000;
+}
+BENCHMARK(RunStopLatency)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SetSystemErrorSink([](const QString&, const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
