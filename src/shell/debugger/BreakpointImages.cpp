@@ -1,6 +1,5 @@
 #include "shell/debugger/BreakpointImages.h"
 
-#include <QBitmap>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -61,16 +60,25 @@ QImage DrawDebuggerImageStrip()
     return strip;
 }
 
+QImage WithoutBlue(QImage picture)
+{
+    picture = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if ((line[x] & RGB_MASK) == (kTransparentBlue & RGB_MASK))
+                line[x] = 0;
+    }
+    return picture;
+}
+
 const QPixmap& DebuggerPicture(int index)
 {
     static const std::array<QPixmap, kDebuggerImageCount> pictures = [] {
-        const QImage strip = DrawDebuggerImageStrip();
+        const QImage strip = WithoutBlue(DrawDebuggerImageStrip());
         std::array<QPixmap, kDebuggerImageCount> cut;
-        for (int i = 0; i < kDebuggerImageCount; ++i) {
-            QPixmap picture = QPixmap::fromImage(strip.copy(Cell(i)));
-            picture.setMask(QBitmap::fromImage(strip.copy(Cell(i)).createMaskFromColor(kTransparentBlue, Qt::MaskOutColor)));
-            cut[static_cast<size_t>(i)] = picture;
-        }
+        for (int i = 0; i < kDebuggerImageCount; ++i)
+            cut[static_cast<size_t>(i)] = QPixmap::fromImage(strip.copy(Cell(i)));
         return cut;
     }();
     return pictures[static_cast<size_t>(std::clamp(index, 0, kDebuggerImageCount - 1))];

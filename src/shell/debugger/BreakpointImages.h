@@ -21,5 +21,8 @@ inline constexpr int kDebuggerImageSize = 16;
 // 80 x 16, RGB32, pure blue where nothing is drawn.
 QImage DrawDebuggerImageStrip();
 
+// The strip with pure blue made fully transparent, ARGB32.
+QImage WithoutBlue(QImage picture);
+
 // One picture of the strip with its blue made transparent; cached.
 const QPixmap& DebuggerPicture(int index);

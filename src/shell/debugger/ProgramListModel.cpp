@@ -21,8 +21,7 @@ ProgramListModel::ProgramListModel(const std::uint8_t* area, const BreakpointTab
                                    QObject* parent)
     : QAbstractTableModel(parent), area_(area), breakpoints_(breakpoints)
 {
-    for (const ListingLine& line : FormatListing(ProgramArea(area_, ProgramSteps), 0, ProgramSteps - 1))
-        lines_[static_cast<size_t>(line.step)] = line;
+    RenderAll();
 }
 
 int ProgramListModel::rowCount(const QModelIndex& parent) const
@@ -79,18 +78,36 @@ void ProgramListModel::Render(int first, int last)
     last = std::clamp(last, 0, ProgramSteps - 1);
     if (last < first)
         return;
-    int lastReplaced = last;
-    for (const ListingLine& line : FormatListing(ProgramArea(area_, ProgramSteps), first, last)) {
-        lines_[static_cast<size_t>(line.step)] = line;
-        lastReplaced = std::max(lastReplaced, line.step);
+    // Steps before the change keep their places, so the walk may start at
+    // the instruction that owns `first`; it runs on to the end, since a new
+    // instruction can turn later steps into operands or back.
+    int start = first;
+    while (start > 0 && lines_[static_cast<size_t>(start)].isOperand)
+        --start;
+    int changedFirst = first;
+    int changedLast = last;
+    for (const ListingLine& line : FormatListing(ProgramArea(area_, ProgramSteps), start, ProgramSteps - 1)) {
+        ListingLine& kept = lines_[static_cast<size_t>(line.step)];
+        if (kept == line)
+            continue;
+        kept = line;
+        changedFirst = std::min(changedFirst, line.step);
+        changedLast = std::max(changedLast, line.step);
     }
-    RowsChanged(first, lastReplaced);
+    RowsChanged(changedFirst, changedLast);
+}
+
+void ProgramListModel::RenderAll()
+{
+    for (const ListingLine& line : FormatListing(ProgramArea(area_, ProgramSteps), 0, ProgramSteps - 1))
+        lines_[static_cast<size_t>(line.step)] = line;
+    RowsChanged(0, ProgramSteps - 1);
 }
 
 void ProgramListModel::RenderArea(const std::uint8_t* area)
 {
     area_ = area;
-    Render(0, ProgramSteps - 1);
+    RenderAll();
 }
 
 void ProgramListModel::SetCurrentStep(int step)

@@ -24,8 +24,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Walks first..last again from first (an operand step there reads as an
-    // instruction); operand lines past last are replaced with their instruction.
+    // Steps first..last changed: their lines, and any later line the change
+    // moved between instruction and operand, are walked again and replaced.
+    // An operand step keeps reading as the operand of its instruction.
     void Render(int first, int last);
     // All lines from another area, or from the same one after a change.
     void RenderArea(const std::uint8_t* area);
@@ -40,6 +41,7 @@ public:
     const ListingLine& Line(int step) const { return lines_[static_cast<size_t>(step)]; }
 
 private:
+    void RenderAll();
     void RowsChanged(int first, int last);
 
     const std::uint8_t* area_;
