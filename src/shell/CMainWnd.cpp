@@ -76,7 +76,7 @@ void CMainWnd::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, images.skin);
     if (pressedColumn >= 0 && pressedRow >= 0) {
         const QRect picture = KeyPictureRect(pressedColumn, pressedRow);
-        painter.drawImage(picture.topLeft() + QPoint(2, 2), images.skin, picture.translated(-2, -2));
+        painter.drawImage(picture.topLeft(), images.skin, picture.translated(-2, -2));
     }
     PaintIndicators(painter);
     PaintDisplay(painter);
