@@ -6,6 +6,7 @@
 #include "printer/Breakpoints.h"
 #include "shell/CMainWnd.h"
 #include "shell/ShellHost.h"
+#include "shell/debugger/BreakpointImages.h"
 #include "shell/debugger/BreakpointValue.h"
 #include "shell/debugger/CBreakpointDlg.h"
 #include "shell/debugger/CDebugDlg.h"
@@ -107,9 +108,10 @@ inline BreakpointRecord RegisterBreak(int reg, int op, CNombre value)
     return record;
 }
 
-inline CNombre Number(int64_t n)
+// n x 10^power.
+inline CNombre Number(int64_t n, int power = 0)
 {
-    return CNombre(n, 12);
+    return CNombre(n, 12 + power);
 }
 
 // Runs `act` on the modal dialog of the given type as soon as it shows.
