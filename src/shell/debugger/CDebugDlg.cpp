@@ -114,7 +114,9 @@ CDebugDlg::~CDebugDlg()
 bool CDebugDlg::OnInitDialog()
 {
     CreateLists();
-    programModel->SetCurrentStep(calc.levelArea[calc.callLevel] == 0 ? calc.pc : -1);
+    // The list shows the area that executes, user memory or a library
+    // program, so pc is its current line either way.
+    programModel->SetCurrentStep(calc.pc);
     ShowDisplay();
     ShowT();
     initialSize_ = QSize(kClientWidth, kClientHeight);
