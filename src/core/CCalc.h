@@ -169,7 +169,6 @@ private:
 
     void ExecuteKey(uint8_t code);
     void FeedRunOperand(uint8_t code);
-    void FeedKeyboardOperand(uint8_t code);
     void FinishKey(uint8_t code);
     void StopOnError();
 
