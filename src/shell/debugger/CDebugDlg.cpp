@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTreeView>
 
@@ -92,8 +91,6 @@ CDebugDlg::CDebugDlg(CMainWnd& mainWindow, BreakpointTables& tables)
       hierarchyModel(nullptr)
 {
     setWindowTitle(QStringLiteral("TI 59 Debugger"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setModal(false);
     displayField->setReadOnly(true);
     tField->setReadOnly(true);
     sstButton->setAutoDefault(false);
