@@ -18,6 +18,7 @@ private slots:
     void HiddenDebuggerStillStops();
     void SingleStepTestsNoBreakpoint();
     void StoppedRunShowsExactState();
+    void RunningUpdatesComeByFrameNotByStep();
 };
 
 // 1 SUM 01, seven NOPs, then at step 10: 5 STO 02 R/S.
@@ -232,6 +233,27 @@ void DebuggerRunTest::StoppedRunShowsExactState()
     QCOMPARE(Cell(debugger.registerList, 1, ValueListModel::kValueColumn), QStringLiteral("5000."));
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("1."));
     QCOMPARE(debugger.tField->text(), QString::fromStdWString(FloatingText(f.calc->t)));
+}
+
+// 20000 passes of LBL A 1 SUM 01 DSZ 0 A R/S are 120000 steps, each moving
+// pc and changing R01: the lists hear of them in a few frames, not per step.
+void DebuggerRunTest::RunningUpdatesComeByFrameNotByStep()
+{
+    DebuggerFixture f;
+    f.Load({76, 11, 1, 44, 1, 97, 0, 11, 91});
+    CDebugDlg& debugger = f.Open();
+    QSignalSpy program(debugger.programModel, &QAbstractItemModel::dataChanged);
+    QSignalSpy registers(debugger.registerModel, &QAbstractItemModel::dataChanged);
+    f.calc->registers[0] = Number(20000);
+    f.calc->pc = 2;
+    QVERIFY(f.RunUntilStopped(debugger));
+    QCOMPARE(f.Register(1), 20000.0);
+    QVERIFY2(program.count() < 2000, qPrintable(QString::number(program.count())));
+    QVERIFY2(registers.count() < 1000, qPrintable(QString::number(registers.count())));
+    // The stop itself is shown exactly.
+    QCOMPARE(debugger.programModel->CurrentStep(), 9);
+    QCOMPARE(Cell(debugger.registerList, 1, 1), QStringLiteral("20000."));
+    QCOMPARE(Cell(debugger.registerList, 0, 1), QStringLiteral("0."));
 }
 
 QTEST_MAIN(DebuggerRunTest)
