@@ -1,6 +1,8 @@
 #include "shell/Settings.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <limits>
@@ -10,8 +12,10 @@ void ReadPath(QSettings& store, const char* name, QString& field, const QString&
 {
     const QVariant value = store.value(QLatin1String(name));
     const QString text = value.toString();
-    // A path too long for the calculator's buffers counts as a failed read.
-    field = (!value.isValid() || text.isEmpty() || text.size() > Settings::PathCapacity)
+    // A path too long for the calculator's buffers, or one the engine would
+    // cut at a NUL, counts as a failed read.
+    field = (!value.isValid() || text.isEmpty() || text.size() > Settings::PathCapacity ||
+             text.contains(QChar(0)))
                 ? fallback : text;
 }
 
@@ -25,6 +29,28 @@ void ReadNumber(QSettings& store, const char* name, Number& field)
     const qlonglong number = value.toLongLong(&ok);
     if (ok && number >= std::numeric_limits<Number>::min() && number <= std::numeric_limits<Number>::max())
         field = static_cast<Number>(number);
+}
+bool OnSomeScreen(const QPoint& point)
+{
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().contains(point))
+            return true;
+    return false;
+}
+
+// A position saved on a screen that is gone (or written by hand) would put
+// the window where nobody can reach it.
+void KeepWindowOnScreen(Settings& settings)
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || QGuiApplication::screens().isEmpty())
+        return;
+    if (OnSomeScreen(QPoint(settings.Gauche, settings.Haut)))
+        return;
+    QPoint fallback(Settings{}.Gauche, Settings{}.Haut);
+    if (!OnSomeScreen(fallback))
+        fallback = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    settings.Gauche = fallback.x();
+    settings.Haut = fallback.y();
 }
 }  // namespace
 
@@ -59,6 +85,9 @@ void LoadSettings(Settings& settings, QSettings& store)
     ReadNumber(store, "DureePauseCourte", settings.DureePauseCourte);
     ReadNumber(store, "DureePauseLongue", settings.DureePauseLongue);
     ReadNumber(store, "DureeClignotement", settings.DureeClignotement);
+    // A zero period would make the error display flicker as fast as the timer can run.
+    if (settings.DureeClignotement == 0)
+        settings.DureeClignotement = Settings{}.DureeClignotement;
     ReadNumber(store, "Gauche", settings.Gauche);
     ReadNumber(store, "Haut", settings.Haut);
 }
@@ -78,6 +107,10 @@ void SaveSettings(const Settings& settings, QSettings& store)
     store.sync();
 }
 
-void LoadSettings() { LoadSettings(TheSettings(), SettingsStore()); }
+void LoadSettings()
+{
+    LoadSettings(TheSettings(), SettingsStore());
+    KeepWindowOnScreen(TheSettings());
+}
 
 void SaveSettings() { SaveSettings(TheSettings(), SettingsStore()); }

@@ -27,11 +27,13 @@ Settings& TheSettings();
 QSettings& SettingsStore();
 
 // Values that are missing, of the wrong kind or out of range keep their
-// defaults; DelaiRun is 0 after every load whatever the store holds.
+// defaults (so does a zero blink period and a path holding a NUL); DelaiRun
+// is 0 after every load whatever the store holds.
 void LoadSettings(Settings& settings, QSettings& store);
 // Empty paths are not written, so the store keeps the previous ones.
 void SaveSettings(const Settings& settings, QSettings& store);
 
+// Also brings a window position that lies on no screen back to one.
 void LoadSettings();
 void SaveSettings();
 
