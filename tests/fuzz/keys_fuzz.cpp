@@ -5,7 +5,8 @@
 // Input: byte 0 chooses the set-up (bit 0: a debugger listens; bit 1: the
 // next bytes, up to 1000, are user memory; bit 2: the same bytes are also a
 // library program in every area; bit 3: steps are taken as they come, codes
-// above 99 included, as a damaged module may hold them). The rest are keys, 0 to 255; a key that
+// above 99 included, as a damaged module may hold them; bit 4: the printer
+// writes to a print file). The rest are keys, 0 to 255; a key that
 // starts a run is followed by a bounded number of steps.
 
 #include "FuzzSupport.h"
@@ -74,6 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (setup & 1)
         calc.SetHost(&host);
     fuzz::UseWriteFolder(calc, Folder().path());
+    if (setup & 16) {
+        // A fresh file each time, so that long runs do not grow it without end.
+        const std::filesystem::path printFile = Folder().path() / "print.txt";
+        std::filesystem::remove(printFile);
+        std::wcsncpy(calc.printFilePath, printFile.wstring().c_str(), CCalc::PathLength - 1);
+    }
     if (setup & 2) {
         const std::size_t steps = std::min<std::size_t>(size, CCalc::StepCount);
         for (std::size_t i = 0; i < steps; ++i)
