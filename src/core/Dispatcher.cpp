@@ -117,6 +117,8 @@ void CCalc::FeedRunOperand(uint8_t code)
     }
     if (labelAllowed && operandDigitsGiven == 0 && code >= 10) {
         TakeLabelOperand(code);
+        // A call refused at the deepest level must stop at once too.
+        StopOnError();
         return;
     }
     operandDigitsGiven = static_cast<uint8_t>(operandDigitsGiven + 2);

@@ -79,6 +79,8 @@ void CCalc::LearnKey(uint8_t code)
         if (lastRecordedInv && learnPointer > 0) {
             programMemory[0][learnPointer - 1] = Key::Rtn;
             NotifyListing(learnPointer - 1, learnPointer - 1);
+            // The INV is used up: a further SBR is a call of its own.
+            lastRecordedInv = 0;
             return;
         }
         if (RecordStep(Key::Sbr, false)) {

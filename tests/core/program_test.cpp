@@ -99,7 +99,8 @@ const ProgramCase kErrorStop[] = {
     // Flag 8 also stops on an error raised by a completed instruction.
     {"LBL A 0 1/X STF 8 STO 0 1 5 R/S", "A", "9.9999999 99", true},
     {"LBL A STF 8 7 STO IND 0 1 5 R/S", "100 STO 0 1 A", "7.", true},
-    {"LBL A STF 8 SBR A", "A", "0", true},
+    // The refused call stops on its label step, before the digit after it.
+    {"LBL A STF 8 SBR A", "A", "0.", true},
 };
 INSTANTIATE_TEST_SUITE_P(ErrorStop, ProgramRun, ::testing::ValuesIn(kErrorStop));
 
