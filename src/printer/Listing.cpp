@@ -50,7 +50,7 @@ public:
                 return step + 1;
             return Address(step + 1);
         case OperandClass::Test:
-            return Address(Operand(step + 1, ListingField::TwoDigits));
+            return Address(FlagOrRegister(step + 1));
         case OperandClass::Label:
             return Operand(step + 1, ListingField::Mnemonic);
         }
@@ -70,11 +70,31 @@ private:
         return step + 1;
     }
 
-    // A label key (code 10 or more) in one step, or a hundreds digit and two more digits.
+    // A running program reads IND in an operand's place as the start of an
+    // indirect operand, never as a label or a digit: list it that way.
+    bool IsInd(int step) const
+    {
+        return step <= LastStep && area_[static_cast<std::size_t>(step)] == IndCode;
+    }
+
+    int Indirect(int step)
+    {
+        return Operand(Operand(step, ListingField::Mnemonic), ListingField::TwoDigits);
+    }
+
+    int FlagOrRegister(int step)
+    {
+        return IsInd(step) ? Indirect(step) : Operand(step, ListingField::TwoDigits);
+    }
+
+    // A label key (code 10 or more) in one step, IND and a register, or a
+    // hundreds digit and two more digits.
     int Address(int step)
     {
         if (step > LastStep)
             return step;
+        if (IsInd(step))
+            return Indirect(step);
         if (area_[static_cast<std::size_t>(step)] >= 10)
             return Operand(step, ListingField::Mnemonic);
         return Operand(Operand(step, ListingField::Hundreds), ListingField::TwoDigits);

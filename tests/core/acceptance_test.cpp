@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "KeyScript.h"
+#include "printer/Listing.h"
+
+#include <vector>
 
 namespace {
 
@@ -79,5 +82,73 @@ const SessionCase kSessions[] = {
     {"LBL A 1 SUM 0 0 SBR 0 0 2 7", "CMS STF 8 A", "1.", true, 0, "99."},
 };
 INSTANTIATE_TEST_SUITE_P(Runs, AcceptanceSession, ::testing::ValuesIn(kSessions));
+
+// Programs keyed in learn mode and listed as the debugger shows them: an IND
+// in an operand's place names a register, whatever instruction it follows.
+struct ListingCase {
+    const char* script;
+    std::vector<std::string> lines;   // listing from step 000
+};
+
+void PrintTo(const ListingCase& c, std::ostream* os) { *os << c.script; }
+
+class AcceptanceListing : public ::testing::TestWithParam<ListingCase> {};
+
+std::vector<std::string> Listed(const CCalc& calc, int count, ListingRules rules)
+{
+    std::vector<std::string> texts;
+    const ProgramArea area(calc.programMemory[0], ProgramSteps);
+    for (const ListingLine& line : FormatListing(area, 0, ProgramSteps - 1, rules)) {
+        if (static_cast<int>(texts.size()) == count)
+            break;
+        texts.push_back(keyscript::Narrow(line.Text()));
+    }
+    return texts;
+}
+
+TEST_P(AcceptanceListing, ListsIndirectOperands)
+{
+    const ListingCase& c = GetParam();
+    CCalc calc;
+    keyscript::Type(calc, "LRN");
+    keyscript::Type(calc, c.script);
+    keyscript::Type(calc, "LRN");
+    const int count = static_cast<int>(c.lines.size());
+    EXPECT_EQ(Listed(calc, count, ListingRules::Display), c.lines);
+    // The label scan walks the same way: no operand is taken for a Lbl.
+    for (const ListingLine& line :
+         FormatListing(ProgramArea(calc.programMemory[0], ProgramSteps), 0, 6, ListingRules::Labels))
+        EXPECT_TRUE(line.code != Key::Lbl || line.isOperand) << line.step;
+}
+
+const ListingCase kListings[] = {
+    {"EQ IND 7 6 R/S", {"000 67 EQ", "001 40 IND", "002 76 76", "003 91 R/S"}},
+    {"GE IND 7 6 R/S", {"000 77 GE", "001 40 IND", "002 76 76", "003 91 R/S"}},
+    {"IFF IND 0 5 A R/S",
+     {"000 87 IFF", "001 40 IND", "002 05 05", "003 11 A", "004 91 R/S"}},
+    {"DSZ IND 7 6 1 2 3 R/S",
+     {"000 97 DSZ", "001 40 IND", "002 76 76", "003 01 1", "004 23 23", "005 91 R/S"}},
+    {"DSZ 3 IND 7 6 R/S",
+     {"000 97 DSZ", "001 03 03", "002 40 IND", "003 76 76", "004 91 R/S"}},
+    {"IFF 3 IND 7 6 R/S",
+     {"000 87 IFF", "001 03 03", "002 40 IND", "003 76 76", "004 91 R/S"}},
+    // Unchanged: plain addresses, labels and the indirect call.
+    {"EQ 1 2 3 GE A", {"000 67 EQ", "001 01 1", "002 23 23", "003 77 GE", "004 11 A"}},
+    {"SBR IND 7 6", {"000 71 SBR", "001 40 IND", "002 76 76"}},
+};
+INSTANTIATE_TEST_SUITE_P(Programs, AcceptanceListing, ::testing::ValuesIn(kListings));
+
+// Op 08 lists the labels only: an indirect register 76 is no Lbl.
+TEST(AcceptanceLabels, IndirectRegisterIsNoLabel)
+{
+    CCalc calc;
+    struct Printing : keyscript::RecordingHost {
+        std::vector<std::string> lines;
+        void PrinterLine(const std::wstring& line) override { lines.push_back(keyscript::Narrow(line)); }
+    } printer;
+    calc.host = &printer;
+    keyscript::Type(calc, "LRN EQ IND 7 6 R/S LBL B LRN RST OP 0 8");
+    EXPECT_EQ(printer.lines, std::vector<std::string>({"005 12 B"}));
+}
 
 }  // namespace
