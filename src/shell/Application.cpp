@@ -9,6 +9,7 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/StateFolder.h"
 #include "shell/SystemError.h"
+#include "shell/TerminationSignal.h"
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
 #ifdef NORVANE_HAS_BUILTIN_MODULE
@@ -129,6 +130,8 @@ int RunNorvane(int argc, char** argv)
     if (!session.StartUp())
         return 0;
     if (CMainWnd* window = session.Window()) {
+        QObject::connect(window, &CMainWnd::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+        CloseOnTerminationSignal(window);
         window->show();
         QApplication::exec();
     }

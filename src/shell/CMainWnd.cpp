@@ -189,4 +189,5 @@ void CMainWnd::closeEvent(QCloseEvent* event)
     TheSettings().Gauche = pos().x();
     TheSettings().Haut = pos().y();
     event->accept();
+    emit Closed();
 }

@@ -83,6 +83,10 @@ public:
 
     void ShowContextMenu(const QPoint& globalPosition);
 
+signals:
+    // The window was closed: the program ends, whatever other windows are open.
+    void Closed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -61,8 +61,13 @@ void InstanceTest::secondCopyExitsAtOnce()
     QCOMPARE(Snapshot(home.path()), before);
     QCOMPARE(first.state(), QProcess::Running);
 
+    // Ended by the session, the first copy still keeps its program.
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QVERIFY(QFile::exists(home.filePath("data/Brivet/Norvane/TI59.ti")));
+    QVERIFY(QFile::exists(home.filePath("config/Brivet/Norvane.conf")));
 }
 
 QTEST_MAIN(InstanceTest)

@@ -39,6 +39,7 @@ private slots:
     void runEndingInErrorBlinks();
     void startAndStopProgram();
     void singleStepFromCalculate();
+    void stepDelaySpacesTheSteps();
 };
 
 void RunTest::clickedRunStopsOnRunStop()
@@ -185,6 +186,23 @@ void RunTest::singleStepFromCalculate()
     QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
     QCOMPARE(f.calc->pc, 1);
     QVERIFY(!f.window->RunPending());
+}
+
+void RunTest::stepDelaySpacesTheSteps()
+{
+    TheSettings().DelaiRun = 50;
+    ShellFixture f;
+    // Twelve digit steps: the number keyed in counts the steps taken.
+    LoadSteps(*f.calc, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 91});
+    QElapsedTimer elapsed;
+    elapsed.start();
+    f.window->StartProgram();
+    QTest::qWait(200);
+    const int steps = static_cast<int>(QString::fromStdWString(f.calc->DisplayText(true)).count(u'1'));
+    // One step at the start, then at most one every 50 ms.
+    QVERIFY2(steps >= 1 && steps <= 1 + elapsed.elapsed() / 50, qPrintable(QString::number(steps)));
+    f.window->StopProgram();
+    QTRY_VERIFY(!f.window->RunPending());
 }
 
 QTEST_MAIN(RunTest)
