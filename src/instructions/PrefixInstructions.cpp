@@ -24,30 +24,27 @@ bool CCalc::ResolveIndirectValue(int64_t& value)
     return true;
 }
 
-bool CCalc::ResolveRegister(int& reg)
+bool CCalc::ResolveInRange(int& result, int64_t last)
 {
     int64_t value = 0;
     if (!ResolveIndirectValue(value))
         return false;
-    if (!InRange(value, RegisterCount - 1)) {
+    if (!InRange(value, last)) {
         errorFlag = 1;
         return false;
     }
-    reg = static_cast<int>(value);
+    result = static_cast<int>(value);
     return true;
+}
+
+bool CCalc::ResolveRegister(int& reg)
+{
+    return ResolveInRange(reg, RegisterCount - 1);
 }
 
 bool CCalc::ResolveAddress(int& address)
 {
-    int64_t value = 0;
-    if (!ResolveIndirectValue(value))
-        return false;
-    if (!InRange(value, LastStep)) {
-        errorFlag = 1;
-        return false;
-    }
-    address = static_cast<int>(value);
-    return true;
+    return ResolveInRange(address, LastStep);
 }
 
 // Flags and the Fix count take the operand modulo 10; a negative operand
@@ -106,7 +103,10 @@ void CCalc::CompletePgm()
     int64_t program = 0;
     if (!ResolveIndirectValue(program))
         return;
-    const int64_t area = selectedArea[callLevel] / 25 * 25 + program;
+    // Slot s holds areas 25s + 1 to 25s + 25, so the last program of a slot
+    // belongs to its own block, not to the next one.
+    const int selected = selectedArea[callLevel];
+    const int64_t area = (selected > 0 ? (selected - 1) / 25 * 25 : 0) + program;
     if (!InRange(area, AreaCount - 1)) {
         errorFlag = 1;
         return;
