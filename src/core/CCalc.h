@@ -229,6 +229,8 @@ private:
     // completion of prefix instructions
     bool ResolveRegister(int& reg);
     bool ResolveIndirectValue(int64_t& value);
+    // The operand, or the register it names with Ind, when it lies in 0..last.
+    bool ResolveInRange(int& result, int64_t last);
     void CompleteRegisterInstruction(uint8_t key);
     void CompletePgm();
     void CompleteFix();
