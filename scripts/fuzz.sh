@@ -2,7 +2,8 @@
 # Builds the fuzz targets with clang (address and undefined-behaviour
 # sanitizers, libFuzzer coverage) in build-fuzz and runs each one on its seed
 # corpus for a bounded time; fails on the first crash, leak or broken
-# invariant. FUZZ_SECONDS sets the time per target (default 10).
+# invariant. FUZZ_SECONDS sets the time per target (default 10), FUZZ_JOBS
+# the build's parallel jobs (default: one per core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-10}
