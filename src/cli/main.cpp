@@ -8,10 +8,10 @@
 #include "cli/HelpText.h"
 #include "cli/Utf8.h"
 #include "resources/BuiltInModule.h"
+#include "storage/MasterMemoFolder.h"
 
 namespace {
 
-// "Master.tiz" is looked for beside the executable, as the desktop program does.
 std::filesystem::path ExecutableFolder(const char* argv0)
 {
     std::error_code error;
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         std::cout << ToUtf8(HelpText());
         return kExitOk;
     case Command::Run:
-        return RunCommand(options, {BuiltInModuleImage(), ExecutableFolder(argv[0])}, std::cin, std::cout, std::cerr);
+        return RunCommand(options, {BuiltInModuleImage(), MasterMemoFolder(ExecutableFolder(argv[0]))}, std::cin, std::cout, std::cerr);
     case Command::Asm:
         return AsmCommand(options, std::cout, std::cerr);
     case Command::List:

@@ -10,6 +10,7 @@
 #include "shell/StateFolder.h"
 #include "shell/SystemError.h"
 #include "shell/TerminationSignal.h"
+#include "storage/MasterMemoFolder.h"
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
 #ifdef NORVANE_HAS_BUILTIN_MODULE
@@ -74,7 +75,7 @@ bool NorvaneSession::StartUp()
         LoadProgramFile(*calc_, loadedPath_.toStdWString());
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
     modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
-                                               FilePath(QCoreApplication::applicationDirPath()));
+                                               MasterMemoFolder(FilePath(QCoreApplication::applicationDirPath())));
     QtSettingsStore store(SettingsStore());
     modules_->RestoreModules(store);
     CopyPath(TheSettings().PrintFile, calc_->printFilePath);
