@@ -70,7 +70,7 @@ void CSaisieNombre::Key(int code, bool inv)
 void CSaisieNombre::LoadFromDisplay(const wchar_t* displayText, bool hasExponent)
 {
     int length = 0;
-    while (displayText[length] != 0 && length < static_cast<int>(TextCapacity) - 1)
+    while (length < static_cast<int>(TextCapacity) - 1 && displayText[length] != 0)
         ++length;
     // An exponent part needs its sign and two digits after some mantissa.
     showExponent = hasExponent && length >= 4;
