@@ -80,9 +80,10 @@ TokenizedScript TokenizeScript(const std::wstring& text, const std::wstring& sou
         ++i;
     };
     while (i < text.size()) {
-        if (IsSpace(text[i])) {
+        const wchar_t first = text[i];
+        if (IsSpace(first)) {
             advance();
-        } else if (text[i] == L'#') {
+        } else if (first == L'#') {
             while (i < text.size() && text[i] != L'\n')
                 advance();
         } else {
