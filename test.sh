@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh all
+scripts/static-analysis.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
