@@ -1,6 +1,8 @@
 // The Write key: program files from the keyboard, memory banks in a program.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "core/CCalc.h"
 #include "core/KeyCodes.h"
 #include "storage/MemoFile.h"
@@ -40,6 +42,19 @@ TEST(WriteKey, NoNameGivenDoesNothing) {
     f.calc.host = nullptr;
     f.calc.WriteKey(false); // nobody to ask: nothing happens
     f.calc.WriteKey(true);
+}
+
+TEST(WriteKey, LoadingAFileThatIsNotThereSaysSoAndChangesNothing) {
+    Fixture f;
+    f.calc.registers[9] = CNombre(9, 12);
+    f.calc.programMemory[0][0] = 76;
+    f.host.loadPath = (f.folder / "missing.ti").wstring();
+    f.calc.WriteKey(true);
+    EXPECT_EQ(f.host.Captions(), L"CreateFile");
+    EXPECT_EQ(f.host.messages.at(0).errorCode, ENOENT);
+    EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
+    EXPECT_EQ(f.calc.programMemory[0][0], 76);
+    EXPECT_EQ(f.host.labelStripReloads, 0);
 }
 
 TEST(WriteKey, InAProgramTheDisplayNamesTheBank) {
