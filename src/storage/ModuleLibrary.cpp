@@ -28,8 +28,8 @@ std::wstring ShownName(const std::filesystem::path& path) {
 
 } // namespace
 
-ModuleLibrary::ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, std::filesystem::path masterFolder)
-    : calc_(calc), builtInImage_(builtInImage), masterMemoPath_(std::move(masterFolder) / "Master.tiz") {
+ModuleLibrary::ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, const std::filesystem::path& masterFolder)
+    : calc_(calc), builtInImage_(builtInImage), masterMemoPath_(masterFolder / "Master.tiz") {
     InitModuleSlots();
 }
 

@@ -36,7 +36,7 @@ public:
     // builtInImage: the image the program carries (empty when it has none),
     // kept by the caller for the library's lifetime; masterFolder: the folder
     // holding "Master.tiz".
-    ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, std::filesystem::path masterFolder);
+    ModuleLibrary(CCalc& calc, std::span<const unsigned char> builtInImage, const std::filesystem::path& masterFolder);
 
     // Every slot empty and read-only, with the Master Library's memo.
     void InitModuleSlots();
