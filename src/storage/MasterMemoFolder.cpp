@@ -5,7 +5,7 @@ std::filesystem::path MasterMemoFolder(const std::filesystem::path& executableFo
     std::error_code error;
     if (std::filesystem::is_regular_file(executableFolder / "Master.tiz", error))
         return executableFolder;
-    const std::filesystem::path shared = executableFolder.parent_path() / "share" / "norvane";
+    std::filesystem::path shared = executableFolder.parent_path() / "share" / "norvane";
     if (std::filesystem::is_regular_file(shared / "Master.tiz", error))
         return shared;
     return executableFolder;
