@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # cppcheck over the engine and the CLI, with the checks that are clean today:
 # any finding fails the test run, so only new faults stop it. Bounded by a
-# timeout so that a stuck analysis cannot hold up the tests.
+# timeout so that a stuck analysis cannot hold up the tests. Left out: advice
+# to use STL algorithms or narrower scopes (taste, not faults), and an unused
+# member that cppcheck misses being read through std::optional.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +13,9 @@ if ! command -v cppcheck >/dev/null; then
 fi
 
 timeout 300 cppcheck \
-  --enable=warning,performance,portability \
+  --enable=warning,style,performance,portability \
+  --suppress=useStlAlgorithm --suppress=variableScope \
+  --suppress=unusedStructMember:src/storage/IniFile.cpp \
   --std=c++20 --language=c++ --inline-suppr \
   --error-exitcode=1 --quiet -j "$(nproc)" \
   -I src \
