@@ -3,6 +3,7 @@
 // every key and every step. NORVANE_RANDOM_KEYS raises the number of codes.
 #include <gtest/gtest.h>
 
+#include "FuzzSupport.h"
 #include "KeyScript.h"
 
 #include <cstdlib>
@@ -20,55 +21,6 @@ long CodeBudget()
             return n;
     }
     return 2'000'000;
-}
-
-// A debugger that checks every range it is told about.
-struct CheckingHost : CalcHost {
-    long calls = 0;
-    bool DebuggerOpen() const override { return true; }
-    void MoveCurrentStep(int pc) override { Check(pc, 0, 999); }
-    void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
-    void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }
-    void RefreshHierarchy(int first, int last) override { CheckRange(first, last, 8); }
-    void Check(int value, int low, int high)
-    {
-        ++calls;
-        ASSERT_GE(value, low);
-        ASSERT_LE(value, high);
-    }
-    void CheckRange(int first, int last, int high)
-    {
-        Check(first, 0, high);
-        Check(last, first, high);
-    }
-};
-
-void ExpectInvariants(const CCalc& calc)
-{
-    ASSERT_GE(calc.mode, 0);
-    ASSERT_LE(calc.mode, 2);
-    ASSERT_GE(calc.pc, 0);
-    ASSERT_LE(calc.pc, 999);
-    ASSERT_GE(calc.learnPointer, 0);
-    ASSERT_LE(calc.learnPointer, 999);
-    ASSERT_GE(calc.callLevel, 0);
-    ASSERT_LE(calc.callLevel, 99);
-    const int area = calc.levelArea[calc.callLevel];
-    ASSERT_GE(area, 0);
-    ASSERT_LE(area, 100);
-    ASSERT_EQ(calc.areaBase, calc.programMemory[area]);
-    const int selected = calc.selectedArea[calc.callLevel];
-    ASSERT_GE(selected, 0);
-    ASSERT_LE(selected, 100);
-    ASSERT_GE(calc.fixDigits, 0);
-    ASSERT_LE(calc.fixDigits, 9);
-    for (int flag : calc.flags)
-        ASSERT_TRUE(flag == 0 || flag == 1);
-    ASSERT_GE(calc.pile.level, 0);
-    ASSERT_LT(calc.pile.level, 20);
-    wchar_t text[CCalc::DisplayCapacity];
-    calc.GetDisplayText(text, true);
-    ASSERT_LT(std::wcslen(text), static_cast<size_t>(CCalc::DisplayCapacity));
 }
 
 // Programs made of key codes, with labels and calls often enough to matter.
@@ -97,7 +49,7 @@ TEST_P(RandomKeys, KeepInvariants)
     std::mt19937 random(20261208u + (scenario.programs ? 1 : 0) + (scenario.debugger ? 2 : 0));
     std::uniform_int_distribution<int> anyCode(0, 255);
     CCalc calc;
-    CheckingHost host;
+    fuzz::RangeCheckingHost host;
     if (scenario.debugger)
         calc.SetHost(&host);
     const std::filesystem::path folder =
@@ -108,7 +60,7 @@ TEST_P(RandomKeys, KeepInvariants)
         FillPrograms(calc, random);
 
     long budget = CodeBudget() / 4;
-    while (budget > 0 && !HasFatalFailure()) {
+    while (budget > 0) {
         if (calc.mode == CCalc::ModeRun) {
             // Mostly steps; now and then a key from the keyboard, R/S above all.
             const int roll = static_cast<int>(random() % 64);
@@ -122,7 +74,7 @@ TEST_P(RandomKeys, KeepInvariants)
             calc.ProcessKey(static_cast<uint8_t>(anyCode(random)));
         }
         --budget;
-        ExpectInvariants(calc);
+        fuzz::CheckInvariants(calc);
         if (scenario.programs && random() % 200'000 == 0)
             FillPrograms(calc, random);
     }

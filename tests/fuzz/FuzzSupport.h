@@ -1,9 +1,10 @@
 #pragma once
-// Shared by the fuzz targets and the soak runs: the calculator's invariants
-// checked without a test framework (a broken one aborts, which libFuzzer and
+// Shared by the fuzz targets, the soak runs and the random-key test: the
+// calculator's invariants checked without a test framework (a broken one aborts, which libFuzzer and
 // the sanitizers report with the input), and a scratch folder per process.
 
 #include "core/CCalc.h"
+#include "core/CalcHost.h"
 #include "numbers/CNombre.h"
 
 #include <cstdio>
@@ -42,6 +43,20 @@ inline bool Terminated(const wchar_t* text, std::size_t capacity)
 {
     return wmemchr(text, L'\0', capacity) != nullptr;
 }
+
+// A debugger that is always open and checks every range it is told about.
+struct RangeCheckingHost : CalcHost {
+    bool DebuggerOpen() const override { return true; }
+    void MoveCurrentStep(int pc) override { Require(pc >= 0 && pc <= 999, "step told to the debugger"); }
+    void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
+    void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }
+    void RefreshHierarchy(int first, int last) override { CheckRange(first, last, 8); }
+
+    static void CheckRange(int first, int last, int high)
+    {
+        Require(first >= 0 && first <= last && last <= high, "range told to the debugger");
+    }
+};
 
 inline void CheckInvariants(const CCalc& calc)
 {

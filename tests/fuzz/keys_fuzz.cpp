@@ -28,20 +28,11 @@ const fuzz::ScratchFolder& Folder()
 
 // Answers every question the engine may ask, so that the keyboard's Write,
 // INV Write and List reach the files, and checks every range it is told.
-struct CheckingHost : CalcHost {
-    bool DebuggerOpen() const override { return true; }
-    void MoveCurrentStep(int pc) override { fuzz::Require(pc >= 0 && pc <= 999, "step told to the debugger"); }
-    void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
-    void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }
-    void RefreshHierarchy(int first, int last) override { CheckRange(first, last, 8); }
+struct CheckingHost : fuzz::RangeCheckingHost {
     std::wstring AskSaveProgramPath() override { return File(L"keys.ti"); }
     std::wstring AskLoadProgramPath() override { return File(L"keys.ti"); }
     std::wstring AskListingPath() override { return File(L"keys.txt"); }
 
-    static void CheckRange(int first, int last, int high)
-    {
-        fuzz::Require(first >= 0 && first <= last && last <= high, "range told to the debugger");
-    }
     static std::wstring File(const wchar_t* name) { return (Folder().path() / name).wstring(); }
 };
 
