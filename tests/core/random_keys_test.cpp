@@ -52,10 +52,8 @@ TEST_P(RandomKeys, KeepInvariants)
     fuzz::RangeCheckingHost host;
     if (scenario.debugger)
         calc.SetHost(&host);
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("norvane-random-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::wcsncpy(calc.writeFolderPath, folder.wstring().c_str(), CCalc::PathLength - 1);
+    const fuzz::ScratchFolder banks("random-keys");
+    fuzz::UseWriteFolder(calc, banks.path());
     if (scenario.programs)
         FillPrograms(calc, random);
 
@@ -78,7 +76,6 @@ TEST_P(RandomKeys, KeepInvariants)
         if (scenario.programs && random() % 200'000 == 0)
             FillPrograms(calc, random);
     }
-    std::filesystem::remove_all(folder);
 }
 
 const Scenario kScenarios[] = {
@@ -95,6 +92,9 @@ TEST(RandomKeysCoverage, VisitsAllThreeModes)
 {
     std::mt19937 random(7);
     CCalc calc;
+    // Programs write memory banks: keep them out of the working folder.
+    const fuzz::ScratchFolder banks("random-modes");
+    fuzz::UseWriteFolder(calc, banks.path());
     FillPrograms(calc, random);
     long visits[3] = {};
     for (int i = 0; i < 200'000; ++i) {
