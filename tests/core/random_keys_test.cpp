@@ -15,12 +15,7 @@ namespace {
 
 long CodeBudget()
 {
-    if (const char* text = std::getenv("NORVANE_RANDOM_KEYS")) {
-        const long n = std::strtol(text, nullptr, 10);
-        if (n > 0)
-            return n;
-    }
-    return 2'000'000;
+    return fuzz::CountFromEnvironment("NORVANE_RANDOM_KEYS", 2'000'000);
 }
 
 // Programs made of key codes, with labels and calls often enough to matter.

@@ -39,6 +39,17 @@ inline bool InNormalForm(const CNombre& value)
     return magnitude >= 1'000'000'000'000 && magnitude <= 9'999'999'999'999;
 }
 
+// A run's length: the positive number in the environment variable, else the default.
+inline long CountFromEnvironment(const char* name, long fallback)
+{
+    if (const char* text = std::getenv(name)) {
+        const long n = std::strtol(text, nullptr, 10);
+        if (n > 0)
+            return n;
+    }
+    return fallback;
+}
+
 inline bool Terminated(const wchar_t* text, std::size_t capacity)
 {
     return wmemchr(text, L'\0', capacity) != nullptr;

@@ -16,12 +16,7 @@ namespace {
 
 long StepBudget()
 {
-    if (const char* text = std::getenv("NORVANE_SOAK_STEPS")) {
-        const long n = std::strtol(text, nullptr, 10);
-        if (n > 0)
-            return n;
-    }
-    return 1'000'000;
+    return fuzz::CountFromEnvironment("NORVANE_SOAK_STEPS", 1'000'000);
 }
 
 constexpr long kStepsPerRun = 50'000;
