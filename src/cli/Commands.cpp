@@ -2,7 +2,7 @@
 
 #include <iomanip>
 
-#include "cli/Assembler.h"
+#include "programtext/Assembler.h"
 #include "cli/Runner.h"
 #include "cli/ScriptInput.h"
 #include "cli/Utf8.h"

@@ -1,6 +1,6 @@
 #include "cli/HelpText.h"
 
-#include "cli/KeyNames.h"
+#include "programtext/KeyNames.h"
 #include "core/KeyCodes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "cli/Assembler.h"
+#include "programtext/Assembler.h"
 #include "cli/ScriptInput.h"
 #include "cli/Utf8.h"
 #include "core/CCalc.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/ScriptTokens.h"
+#include "programtext/ScriptTokens.h"
 
 class CCalc;
 class CliHost;

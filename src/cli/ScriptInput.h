@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/Options.h"
-#include "cli/ScriptTokens.h"
+#include "programtext/ScriptTokens.h"
 
 struct ScriptInput {
     std::vector<ScriptToken> tokens;

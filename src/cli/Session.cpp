@@ -5,7 +5,7 @@
 #include <cstring>
 #include <cwctype>
 
-#include "cli/ListingText.h"
+#include "programtext/ListingText.h"
 #include "cli/Utf8.h"
 #include "storage/ProgramFile.h"
 #include "storage/ReadFile.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "cli/Assembler.h"
+#include "programtext/Assembler.h"
 #include "cli/ScriptInput.h"
 #include "core/CCalc.h"
 #include "resources/BuiltInModule.h"

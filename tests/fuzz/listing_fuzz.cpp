@@ -2,7 +2,7 @@
 // reason, and every step read is a key code.
 
 #include "FuzzSupport.h"
-#include "cli/ListingText.h"
+#include "programtext/ListingText.h"
 
 #include <vector>
 

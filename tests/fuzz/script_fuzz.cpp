@@ -3,15 +3,15 @@
 // tokenizes is typed into learn mode with the invariants holding throughout.
 
 #include "FuzzSupport.h"
-#include "cli/Assembler.h"
-#include "cli/ScriptTokens.h"
-#include "cli/Utf8.h"
+#include "programtext/Assembler.h"
+#include "programtext/ScriptTokens.h"
+#include "storage/TextCodec.h"
 
-#include <string_view>
+#include <span>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    const std::wstring text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::wstring text = storage::DecodeText(std::span<const unsigned char>(data, size));
     const TokenizedScript script = TokenizeScript(text, L"fuzz.keys");
     if (script.error) {
         fuzz::Require(script.error->line >= 1 && script.error->column >= 1, "an error has its place");

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "cli/Runner.h"
-#include "cli/ScriptTokens.h"
+#include "programtext/ScriptTokens.h"
 #include "cli/Utf8.h"
 #include "resources/BuiltInModule.h"
 

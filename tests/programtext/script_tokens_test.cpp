@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cli/KeyNames.h"
-#include "cli/ScriptTokens.h"
+#include "programtext/KeyNames.h"
+#include "programtext/ScriptTokens.h"
 #include "printer/Mnemonic.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "cli/ScriptTokens.h"
+#include "programtext/ScriptTokens.h"
 
 #include <cwctype>
 
-#include "cli/KeyNames.h"
+#include "programtext/KeyNames.h"
 #include "core/KeyCodes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/KeyNames.h"
+#include "programtext/KeyNames.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "cli/ListingText.h"
+#include "programtext/ListingText.h"
 
 #include <cwctype>
 

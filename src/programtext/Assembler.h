@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "cli/ScriptTokens.h"
+#include "programtext/ScriptTokens.h"
 
 class CCalc;
 

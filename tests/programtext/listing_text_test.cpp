@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/ListingText.h"
+#include "programtext/ListingText.h"
 #include "printer/ListingFile.h"
 
 namespace {

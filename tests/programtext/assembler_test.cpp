@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "cli/Assembler.h"
+#include "programtext/Assembler.h"
 #include "core/CCalc.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/Assembler.h"
+#include "programtext/Assembler.h"
 
 #include <algorithm>
 
