@@ -1,8 +1,8 @@
 #include "cli/Commands.h"
 
+#include <algorithm>
 #include <iomanip>
 
-#include "programtext/Assembler.h"
 #include "cli/Runner.h"
 #include "cli/ScriptInput.h"
 #include "cli/Utf8.h"
@@ -62,16 +62,14 @@ int RunCommand(const CliOptions& options, const BuiltInLibrary& library, std::is
 int AsmCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     CliHost host(out, err, {});
-    const ScriptInput source = ReadScriptFile(options.source);
-    if (!source.problem.empty()) {
-        host.Warn(source.problem);
+    ProgramTextRead read;
+    if (std::wstring problem = ReadProgramTextFile(options.source, read); !problem.empty()) {
+        host.Warn(problem);
         return kExitBadInput;
     }
     auto calc = std::make_unique<CCalc>();
     calc->SetHost(&host);
-    const Assembly assembly = Assemble(*calc, source.tokens);
-    if (assembly.notTyped)
-        host.Warn(L"warning: " + WideOf(options.source) + L": " + assembly.Problem());
+    std::copy(read.steps.begin(), read.steps.end(), calc->programMemory[0]);
     return SaveProgramFile(*calc, *options.output) ? kExitOk : kExitBadInput;
 }
 
@@ -88,7 +86,19 @@ int ListCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
         host.Warn(WideOf(options.source) + L": " + parsed.problem);
         return kExitBadInput;
     }
-    for (const ListingLine& line : ListingFileLines(parsed.image->steps))
+    const auto& steps = parsed.image->steps;
+    if (options.keys) {
+        // The program up to its last step that is not 0.
+        const auto last = std::find_if(steps.rbegin(), steps.rend(), [](unsigned char c) { return c != 0; });
+        const std::wstring script = WriteKeyScript(steps, static_cast<int>(steps.rend() - last));
+        for (std::size_t at = 0; at < script.size();) {
+            const std::size_t end = script.find(L'\n', at);
+            host.WriteLine(script.substr(at, end - at));
+            at = end + 1;
+        }
+        return kExitOk;
+    }
+    for (const ListingLine& line : ListingFileLines(steps))
         host.WriteLine(line.Text());
     return kExitOk;
 }

@@ -2,10 +2,8 @@
 
 #include <memory>
 
-#include "programtext/Assembler.h"
-#include "cli/ScriptInput.h"
+#include "cli/Session.h"
 #include "cli/Utf8.h"
-#include "core/CCalc.h"
 #include "storage/ModuleImage.h"
 
 namespace {
@@ -23,15 +21,11 @@ ModuleBuild BuildModule(const std::vector<std::filesystem::path>& sources)
     std::size_t total = 0;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const std::wstring name = WideOf(sources[i]);
-        const ScriptInput source = ReadScriptFile(sources[i]);
-        if (!source.problem.empty())
-            return {{}, source.problem};
-        auto calc = std::make_unique<CCalc>();
-        const Assembly assembly = Assemble(*calc, source.tokens);
-        if (assembly.notTyped)
-            return {{}, name + L": " + assembly.Problem()};
-        lengths[i] = static_cast<uint16_t>(assembly.length);
-        programs[i].assign(calc->programMemory[0], calc->programMemory[0] + assembly.length);
+        ProgramTextRead read;
+        if (std::wstring problem = ReadProgramTextFile(sources[i], read); !problem.empty())
+            return {{}, problem};
+        lengths[i] = static_cast<uint16_t>(read.end);
+        programs[i].assign(read.steps.begin(), read.steps.begin() + read.end);
         total += programs[i].size();
         if (total > kStepArea)
             return {{}, name + L": the programs up to this one need " + std::to_wstring(total) +

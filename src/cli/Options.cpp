@@ -94,6 +94,8 @@ std::string ParseAsmOrList(const std::vector<std::string>& args, CliOptions& o)
             if (i + 1 >= args.size())
                 return "-o wants a file name";
             o.output = std::filesystem::path(args[++i]);
+        } else if (arg == "--keys" && o.command == Command::List) {
+            o.keys = true;
         } else if (LooksLikeOption(arg)) {
             return "unknown option '" + arg + "'";
         } else if (haveSource) {

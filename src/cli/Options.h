@@ -34,6 +34,7 @@ struct CliOptions {
     // asm and list
     std::filesystem::path source;
     std::optional<std::filesystem::path> output;
+    bool keys = false; // list: the key-script form
 };
 
 struct ParsedOptions {

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <cwctype>
 
-#include "programtext/ListingText.h"
 #include "cli/Utf8.h"
 #include "storage/ProgramFile.h"
 #include "storage/ReadFile.h"
@@ -111,15 +110,23 @@ std::wstring Session::LoadProgram(const std::filesystem::path& path)
     return {};
 }
 
-std::wstring Session::LoadListing(const std::filesystem::path& path)
+std::wstring ReadProgramTextFile(const std::filesystem::path& path, ProgramTextRead& read)
 {
     std::vector<unsigned char> bytes;
     if (std::wstring problem = ReadWholeFile(path, kLargestListing, bytes); !problem.empty())
         return problem;
-    const ListingRead listing = ReadListingText(bytes);
-    if (!listing.steps)
-        return WideOf(path) + L": " + listing.problem;
-    std::memcpy(calc_->programMemory[0], listing.steps->data(), listing.steps->size());
+    read = ReadProgramText(bytes);
+    return read.error ? WideOf(path) + L": " + read.error->Message() : std::wstring();
+}
+
+std::wstring Session::LoadListing(const std::filesystem::path& path)
+{
+    ProgramTextRead read;
+    if (std::wstring problem = ReadProgramTextFile(path, read); !problem.empty())
+        return problem;
+    if (read.end == 0)
+        return WideOf(path) + L": no program in it";
+    std::memcpy(calc_->programMemory[0], read.steps.data(), read.steps.size());
     calc_->pc = 0;
     calc_->ResetCallLevel();
     calc_->NotifyListing(0, CCalc::LastStep);

@@ -4,15 +4,6 @@
 
 #include "core/CCalc.h"
 
-std::wstring Assembly::Problem() const
-{
-    if (!notTyped)
-        return {};
-    const std::wstring why = pastLastStep ? L"runs past step 999" : L"leaves learn mode with LRN";
-    return L"the source " + why + L"; from line " + std::to_wstring(notTyped->line) + L" column " +
-           std::to_wstring(notTyped->column) + L" on ('" + notTyped->text + L"') nothing was recorded";
-}
-
 Assembly Assemble(CCalc& calc, const std::vector<ScriptToken>& tokens)
 {
     Assembly result;
@@ -20,11 +11,14 @@ Assembly Assemble(CCalc& calc, const std::vector<ScriptToken>& tokens)
     int furthest = calc.learnPointer;
     for (const ScriptToken& token : tokens) {
         for (std::uint8_t code : token.codes) {
-            if (calc.mode != CCalc::ModeLearn) {
+            if (calc.mode != CCalc::ModeLearn || (code == Key::Lrn && !token.isCode)) {
                 result.notTyped = token;
                 break;
             }
-            calc.ProcessKey(code);
+            if (token.isCode && calc.operandDigits == 0 && !calc.labelAllowed)
+                calc.RecordStep(code, true);
+            else
+                calc.ProcessKey(code);
             furthest = std::max(furthest, calc.learnPointer);
         }
         if (result.notTyped)

@@ -33,6 +33,12 @@ const std::vector<KeyAlias>& KeyAliases()
         {L"IF_FLG", Key::IfFlg},  {L"SIGMA+", Key::StatPlus}, {L"MEAN", Key::Mean},
         {L"D.MS", Key::Dms},      {L"GRAD", Key::Grad},       {L"WRITE", Key::Write},
         {L"LIST", Key::List},     {L"RS", Key::RunStop},      {L"PRINT", Key::Prt},
+        {L"ST FLG", Key::StFlg},  {L"IF FLG", Key::IfFlg},    {L"P\u2192R", Key::PolarRect},
+        {L"\u221AX", Key::SquareRoot},                        {L"\u03C0", Key::Pi},
+        {L"\u00F7", Key::Divide}, {L"\u00D7", Key::Multiply}, {L"\u2212", Key::Subtract},
+        {L"\u00B1", Key::ChangeSign},                         {L"\u03A3+", Key::StatPlus},
+        {L"X\u0304", Key::Mean},  {L"X\u2265T", Key::GreaterEqualT},
+        {L"X\u21C4T", Key::XchgT}, {L"X:T", Key::XchgT},      {L"Y\u02E3", Key::Power},
     };
     return aliases;
 }
@@ -60,4 +66,15 @@ std::vector<std::wstring> NamesOfCode(std::uint8_t code)
         if (alias.code == code)
             names.emplace_back(alias.name);
     return names;
+}
+
+std::uint8_t SecondFunctionOf(std::uint8_t code)
+{
+    // The digit keys sit at their own rows and columns.
+    static constexpr std::uint8_t kDigitKeyPlace[10] = {92, 82, 83, 84, 72, 73, 74, 62, 63, 64};
+    const int place = code < 10 ? kDigitKeyPlace[code] : code;
+    const int column = place % 10;
+    if (column == 0 || column > 5)
+        return code;
+    return static_cast<std::uint8_t>(column == 5 ? place - 5 : place + 5);
 }

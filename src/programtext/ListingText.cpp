@@ -1,48 +1,13 @@
-#include "programtext/ListingText.h"
+#include "programtext/ProgramTextLines.h"
 
 #include <cwctype>
 
-#include "storage/TextCodec.h"
+#include "printer/Mnemonic.h"
 
 namespace {
 
-constexpr int kSteps = 1000;
-
-bool IsBlank(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0 || c == 0xFEFF; }
-
-// A field of 1 to maxDigits decimal digits, then a blank or the line's end.
-std::optional<int> Field(const std::wstring& line, std::size_t& at, std::size_t maxDigits)
-{
-    while (at < line.size() && IsBlank(line[at]))
-        ++at;
-    const std::size_t start = at;
-    int value = 0;
-    while (at < line.size() && line[at] >= L'0' && line[at] <= L'9' && at - start < maxDigits)
-        value = value * 10 + (line[at++] - L'0');
-    if (at == start || (at < line.size() && !IsBlank(line[at])))
-        return std::nullopt;
-    return value;
-}
-
-bool IsBlankLine(const std::wstring& line)
-{
-    for (wchar_t c : line)
-        if (!IsBlank(c))
-            return false;
-    return true;
-}
-
-std::vector<std::wstring> Lines(const std::wstring& text)
-{
-    std::vector<std::wstring> lines(1);
-    for (wchar_t c : text) {
-        if (c == L'\n')
-            lines.emplace_back();
-        else if (c != L'\r')
-            lines.back().push_back(c);
-    }
-    return lines;
-}
+constexpr int kLastStep = ProgramSteps - 1;
+const wchar_t* const kFull = L"the end of the program: all 1000 steps are given";
 
 std::wstring Three(int step)
 {
@@ -50,41 +15,128 @@ std::wstring Three(int step)
     return std::wstring(s.size() < 3 ? 3 - s.size() : 0, L'0') + s;
 }
 
+std::wstring Folded(std::wstring_view text)
+{
+    std::wstring out;
+    for (wchar_t c : text)
+        out.push_back(static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c))));
+    return out;
+}
+
+std::wstring_view Trimmed(std::wstring_view text)
+{
+    while (!text.empty() && std::iswspace(static_cast<wint_t>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The words after the code name it: its mnemonic, or any name that types it.
+bool NamesCode(std::wstring_view rest, int code)
+{
+    const std::vector<ScriptToken> tokens = ScriptTokensOf(rest);
+    if (tokens.size() != 1)
+        return false;
+    const ScriptToken& name = tokens.front();
+    return (name.codes.size() == 1 && name.codes.front() == code) || Folded(name.text) == Folded(Mnemonic(code));
+}
+
+// The text of the line from a word on, without its comment.
+std::wstring_view From(const TextLine& line, const LineWord& word)
+{
+    std::wstring_view rest = line.text.substr(static_cast<std::size_t>(word.column - 1));
+    return Trimmed(rest.substr(0, rest.find_first_of(L"#;")));
+}
+
 } // namespace
 
-ListingRead ReadListingText(std::span<const unsigned char> bytes)
+ProgramTextRead ReadListingForm(const std::vector<TextLine>& lines)
 {
-    ListingRead result;
-    ProgramSteps1000 steps{};
-    int expected = -1; // the step the next line must hold; -1 before the first
-    const std::vector<std::wstring> lines = Lines(storage::DecodeText(bytes));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::wstring& line = lines[i];
-        if (IsBlankLine(line))
+    ProgramTextRead read;
+    read.form = ProgramTextForm::Listing;
+    int next = -1; // the step the next line must give
+    for (const TextLine& line : lines) {
+        // A lone number between listing lines is a page number.
+        if (line.kind == LineKind::Noise || (line.kind == LineKind::Numbers && line.words.size() == 1))
             continue;
-        const std::wstring where = L"line " + std::to_wstring(i + 1) + L": ";
-        std::size_t at = 0;
-        const auto step = Field(line, at, 4);
-        const auto code = step ? Field(line, at, 2) : std::nullopt;
-        if (!step || !code) {
-            result.problem = where + L"not a listing line \"NNN CC ...\" (step, key code)";
-            return result;
+        const std::vector<LineWord>& words = line.words;
+        if (line.kind != LineKind::Stepped) {
+            read.error = ErrorAt(line, words.front(), L"a listing line: step, key code, name");
+            return read;
         }
-        if (*step >= kSteps) {
-            result.problem = where + L"step " + std::to_wstring(*step) + L" is past the last step 999";
-            return result;
+        const int step = ValueOf(words[0]);
+        if (step > kLastStep) {
+            read.error = ErrorAt(line, words[0], L"a step from 000 to 999");
+            return read;
         }
-        if (expected >= 0 && *step != expected) {
-            result.problem = where + L"step " + Three(*step) + L" where step " + Three(expected) + L" was due";
-            return result;
+        if (next >= 0 && step != next) {
+            read.error = ErrorAt(line, words[0], L"step " + Three(next));
+            return read;
         }
-        steps[static_cast<std::size_t>(*step)] = static_cast<std::uint8_t>(*code);
-        expected = *step + 1;
+        if (next < 0)
+            read.first = step;
+        std::size_t codes = 1;
+        while (codes < words.size() && IsCodeWord(words[codes]))
+            ++codes;
+        std::vector<int> given;
+        if (codes == 3 && words.size() == 3 && ValueOf(words[1]) == ValueOf(words[2])) {
+            given = {ValueOf(words[1])}; // an operand: the code, then its value again
+        } else if (codes == 2 && words.size() > 2) {
+            if (!NamesCode(From(line, words[2]), ValueOf(words[1]))) {
+                read.error = ErrorAt(line, words[2], std::wstring(Mnemonic(ValueOf(words[1]))) +
+                                                         L", the name of key code " + words[1].text);
+                read.error->found = From(line, words[2]);
+                return read;
+            }
+            given = {ValueOf(words[1])};
+        } else if (codes < words.size()) {
+            read.error = ErrorAt(line, words[codes], L"a key code of one or two digits");
+            return read;
+        } else {
+            for (std::size_t i = 1; i < codes; ++i)
+                given.push_back(ValueOf(words[i]));
+        }
+        int at = step;
+        for (std::size_t i = 0; i < given.size(); ++i, ++at) {
+            if (at > kLastStep) {
+                read.error = ErrorAt(line, words[i + 1], kFull);
+                return read;
+            }
+            read.steps[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(given[i]);
+        }
+        next = at;
     }
-    if (expected < 0) {
-        result.problem = L"no listing lines";
-        return result;
+    read.end = next;
+    return read;
+}
+
+ProgramTextRead ReadKeyCodeForm(const std::vector<TextLine>& lines)
+{
+    ProgramTextRead read;
+    read.form = ProgramTextForm::KeyCodes;
+    for (const TextLine& line : lines) {
+        if (line.kind == LineKind::Noise)
+            continue;
+        for (const LineWord& word : line.words) {
+            if (!IsCodeWord(word)) {
+                read.error = ErrorAt(line, word, L"a key code of one or two digits");
+                return read;
+            }
+            if (read.end > kLastStep) {
+                read.error = ErrorAt(line, word, kFull);
+                return read;
+            }
+            read.steps[static_cast<std::size_t>(read.end++)] = static_cast<std::uint8_t>(ValueOf(word));
+        }
     }
-    result.steps = steps;
-    return result;
+    return read;
+}
+
+std::wstring WriteListingText(ProgramArea steps, int end)
+{
+    std::wstring text;
+    if (end <= 0)
+        return text;
+    for (const ListingLine& line : FormatListing(steps, 0, end - 1))
+        text += line.Text() + L"\n";
+    return text;
 }

@@ -2,8 +2,8 @@
 
 #include <cwctype>
 
-#include "programtext/KeyNames.h"
 #include "core/KeyCodes.h"
+#include "programtext/KeyNames.h"
 
 namespace {
 
@@ -42,7 +42,52 @@ std::optional<std::uint8_t> CodeToken(const std::wstring& token)
     return static_cast<std::uint8_t>(code);
 }
 
-bool IsSpace(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0 || c == 0xFEFF; }
+bool IsSeparator(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0 || c == 0xFEFF || c == L','; }
+bool IsComment(wchar_t c) { return c == L'#' || c == L';'; }
+
+bool IsWord(const LineWord& word, std::wstring_view upper)
+{
+    if (word.text.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        if (std::towupper(static_cast<wint_t>(word.text[i])) != static_cast<wint_t>(upper[i]))
+            return false;
+    return true;
+}
+
+struct PlacedWord {
+    LineWord word;
+    int line = 1;
+};
+
+// "2nd" and the key after it, and "St flg" and "If flg", become one token.
+std::vector<ScriptToken> Joined(const std::vector<PlacedWord>& words)
+{
+    std::vector<ScriptToken> tokens;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        ScriptToken token{words[i].word.text, words[i].line, words[i].word.column, {}, false};
+        const bool flagName = (IsWord(words[i].word, L"ST") || IsWord(words[i].word, L"IF")) &&
+                              i + 1 < words.size() && IsWord(words[i + 1].word, L"FLG");
+        if (flagName)
+            token.text += L" " + words[++i].word.text;
+        tokens.push_back(std::move(token));
+    }
+    std::vector<ScriptToken> joined;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (IsWord({tokens[i].text, 1}, L"2ND") && i + 1 < tokens.size() && !tokens[i + 1].text.starts_with(L'@')) {
+            const auto next = KeysOfToken(tokens[i + 1].text);
+            if (next && next->size() == 1) {
+                ScriptToken token = tokens[i];
+                token.text += L" " + tokens[++i].text;
+                token.codes = {SecondFunctionOf(next->front())};
+                joined.push_back(std::move(token));
+                continue;
+            }
+        }
+        joined.push_back(std::move(tokens[i]));
+    }
+    return joined;
+}
 
 } // namespace
 
@@ -52,6 +97,22 @@ std::wstring ScriptError::Message() const
     if (line > 0)
         where += L":" + std::to_wstring(line) + L":" + std::to_wstring(column);
     return where + L": unknown token '" + token + L"'";
+}
+
+std::vector<LineWord> SplitLine(std::wstring_view line)
+{
+    std::vector<LineWord> words;
+    for (std::size_t i = 0; i < line.size() && !IsComment(line[i]);) {
+        if (IsSeparator(line[i])) {
+            ++i;
+            continue;
+        }
+        LineWord word{{}, static_cast<int>(i) + 1};
+        while (i < line.size() && !IsSeparator(line[i]) && !IsComment(line[i]))
+            word.text.push_back(line[i++]);
+        words.push_back(std::move(word));
+    }
+    return words;
 }
 
 std::optional<std::vector<std::uint8_t>> KeysOfToken(const std::wstring& token)
@@ -65,43 +126,39 @@ std::optional<std::vector<std::uint8_t>> KeysOfToken(const std::wstring& token)
     return std::nullopt;
 }
 
+std::vector<ScriptToken> ScriptTokensOf(std::wstring_view text, int firstLine)
+{
+    std::vector<PlacedWord> words;
+    int line = firstLine;
+    for (std::size_t start = 0; start <= text.size(); ++line) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring_view::npos)
+            end = text.size();
+        for (LineWord& word : SplitLine(text.substr(start, end - start)))
+            words.push_back({std::move(word), line});
+        start = end + 1;
+    }
+    std::vector<ScriptToken> tokens = Joined(words);
+    for (ScriptToken& token : tokens) {
+        if (!token.codes.empty())
+            continue;
+        if (auto keys = KeysOfToken(token.text)) {
+            token.codes = std::move(*keys);
+            token.isCode = CodeToken(token.text).has_value();
+        }
+    }
+    return tokens;
+}
+
 TokenizedScript TokenizeScript(const std::wstring& text, const std::wstring& sourceName)
 {
     TokenizedScript result;
-    int line = 1, column = 1;
-    std::size_t i = 0;
-    auto advance = [&] {
-        if (text[i] == L'\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-        ++i;
-    };
-    while (i < text.size()) {
-        const wchar_t first = text[i];
-        if (IsSpace(first)) {
-            advance();
-        } else if (first == L'#') {
-            while (i < text.size() && text[i] != L'\n')
-                advance();
-        } else {
-            ScriptToken token;
-            token.line = line;
-            token.column = column;
-            while (i < text.size() && !IsSpace(text[i]) && text[i] != L'#') {
-                token.text.push_back(text[i]);
-                advance();
-            }
-            auto keys = KeysOfToken(token.text);
-            if (!keys) {
-                result.error = ScriptError{sourceName, token.line, token.column, token.text};
-                result.tokens.clear();
-                return result;
-            }
-            token.codes = std::move(*keys);
-            result.tokens.push_back(std::move(token));
+    result.tokens = ScriptTokensOf(text);
+    for (const ScriptToken& token : result.tokens) {
+        if (token.codes.empty()) {
+            result.error = ScriptError{sourceName, token.line, token.column, token.text};
+            result.tokens.clear();
+            break;
         }
     }
     return result;

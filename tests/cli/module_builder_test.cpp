@@ -81,8 +81,8 @@ TEST_F(ModuleBuilderTest, BadSourcesAreErrors)
         std::vector<std::filesystem::path> sources;
         const wchar_t* problem;
     } cases[] = {
-        {{Source("a.keys", "1 + SOT")}, L"a.keys:1:5: unknown token 'SOT'"},
-        {{Source("b.keys", tooLong)}, L"runs past step 999"},
+        {{Source("a.keys", "1 + SOT")}, L"a.keys: line 1, column 5: expected a key name, a number or @NN, found \"SOT\""},
+        {{Source("b.keys", tooLong)}, L"all 1000 steps are given"},
         {{folder_ / "missing.keys"}, L"cannot read"},
         {std::vector<std::filesystem::path>(26, Source("c.keys", "1")), L"a module holds 25 programs, not 26"},
     };

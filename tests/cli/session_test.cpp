@@ -41,14 +41,14 @@ TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
     CliOptions missingProgram, damagedProgram, badListing, missingModule, damagedModule, longPrintPath;
     missingProgram.load = folder_ / "none.ti";
     damagedProgram.load = File("short.ti", std::string(100, '\0'));
-    badListing.load = File("l.txt", "000 42 STO\nnot a line\n");
+    badListing.load = File("l.txt", "000 42 STO\nSTO 05\n");
     missingModule.modules[1] = folder_ / "none.mod";
     damagedModule.modules[2] = File("bad.mod", std::string(10, '\xff'));
     longPrintPath.printFile = folder_ / std::string(150, 'd') / std::string(150, 'p');
     const Case cases[] = {
         {missingProgram, L"cannot read "},
         {damagedProgram, (folder_ / "short.ti").wstring() + L": "},
-        {badListing, (folder_ / "l.txt").wstring() + L": line 2: not a listing line"},
+        {badListing, (folder_ / "l.txt").wstring() + L": line 2, column 1: expected a listing line"},
         {missingModule, L"cannot read "},
         {damagedModule, L"cannot use "},
         {longPrintPath, L"the path " + folder_.wstring()},

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "programtext/ListingText.h"
+#include "programtext/ProgramText.h"
 #include "printer/ListingFile.h"
 
 namespace {
@@ -28,25 +28,27 @@ ProgramSteps1000 Program(std::initializer_list<std::uint8_t> steps)
 
 TEST(ListingText, TheKeyCodeColumnIsWhatCounts)
 {
-    const ListingRead read = ReadListingText(Bytes("000 42 STO\n001 05 05\n002 61 whatever\n003 11\n"));
-    ASSERT_TRUE(read.steps) << std::string(read.problem.begin(), read.problem.end());
-    EXPECT_EQ(*read.steps, Program({42, 5, 61, 11}));
+    const ProgramTextRead read = ReadProgramText(Bytes("000 42 STO\n001 05 05\n002 61 gto\n003 11\n"));
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.steps, Program({42, 5, 61, 11}));
 }
 
 TEST(ListingText, Utf16WithByteOrderMarkAndCrLf)
 {
-    const ListingRead read = ReadListingText(Utf16(L"000 33 X\u00B2\r\n001 50 |X|\r\n"));
-    ASSERT_TRUE(read.steps);
-    EXPECT_EQ(*read.steps, Program({33, 50}));
+    const ProgramTextRead read = ReadProgramText(Utf16(L"000 33 X\u00B2\r\n001 50 |X|\r\n"));
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.steps, Program({33, 50}));
 }
 
 TEST(ListingText, BlankLinesAndALaterStartAreAccepted)
 {
-    const ListingRead read = ReadListingText(Bytes("\n  \n010 99 PRT\n011 91 R/S\n\n"));
-    ASSERT_TRUE(read.steps);
-    EXPECT_EQ((*read.steps)[10], 99);
-    EXPECT_EQ((*read.steps)[11], 91);
-    EXPECT_EQ((*read.steps)[0], 0);
+    const ProgramTextRead read = ReadProgramText(Bytes("\n  \n010 99 PRT\n011 91 R/S\n\n"));
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.steps[10], 99);
+    EXPECT_EQ(read.steps[11], 91);
+    EXPECT_EQ(read.steps[0], 0);
+    EXPECT_EQ(read.first, 10);
+    EXPECT_EQ(read.end, 12);
 }
 
 struct BadListing {
@@ -57,20 +59,28 @@ struct BadListing {
 TEST(ListingText, ALineThatDoesNotFitIsReportedWithItsNumber)
 {
     const BadListing cases[] = {
-        {"000 42 STO\n002 05 05\n", L"line 2: step 002 where step 001 was due"},
-        {"001 42 STO\n000 05 05\n", L"line 2: step 000 where step 002 was due"},
-        {"000 42 STO\nSTO 05\n", L"line 2: not a listing line \"NNN CC ...\" (step, key code)"},
-        {"000 4X STO\n", L"line 1: not a listing line \"NNN CC ...\" (step, key code)"},
-        {"000 100 STO\n", L"line 1: not a listing line \"NNN CC ...\" (step, key code)"},
-        {"000\n", L"line 1: not a listing line \"NNN CC ...\" (step, key code)"},
-        {"999 42 STO\n1000 05 05\n", L"line 2: step 1000 is past the last step 999"},
-        {"", L"no listing lines"},
-        {"\n\n", L"no listing lines"},
+        {"000 42 STO\n002 05 05\n", L"line 2, column 1: expected step 001, found \"002\""},
+        {"001 42 STO\n000 05 05\n", L"line 2, column 1: expected step 002, found \"000\""},
+        {"000 42 STO\nSTO 05\n", L"line 2, column 1: expected a listing line: step, key code, name, found \"STO\""},
+        {"000 4X STO\n", L"line 1, column 5: expected a key name, a number or @NN, found \"4X\""},
+        {"000 42 RCL\n", L"line 1, column 8: expected STO, the name of key code 42, found \"RCL\""},
+        {"999 42 STO\n1000 05 05\n", L"line 2, column 1: expected a step from 000 to 999, found \"1000\""},
+        {"999 76 11\n", L"line 1, column 8: expected the end of the program: all 1000 steps are given, found \"11\""},
     };
     for (const BadListing& c : cases) {
-        const ListingRead read = ReadListingText(Bytes(c.text));
-        EXPECT_FALSE(read.steps) << c.text;
-        EXPECT_EQ(read.problem, c.problem) << c.text;
+        const ProgramTextRead read = ReadProgramText(Bytes(c.text));
+        ASSERT_TRUE(read.error) << c.text;
+        EXPECT_EQ(read.error->Message(), c.problem) << c.text;
+        EXPECT_EQ(read.steps, ProgramSteps1000{}) << c.text;
+    }
+}
+
+TEST(ListingText, ATextWithoutProgramLinesIsAnEmptyProgram)
+{
+    for (const char* text : {"", "\n\n", "# nothing\nStep Code Key\n"}) {
+        const ProgramTextRead read = ReadProgramText(Bytes(text));
+        EXPECT_FALSE(read.error) << text;
+        EXPECT_EQ(read.end, 0) << text;
     }
 }
 
@@ -91,9 +101,9 @@ TEST(ListingText, WhatIsListedReadsBackAsTheSameProgram)
             const std::wstring wide = line.Text();
             text += std::string(wide.begin(), wide.end()) + "\r\n";
         }
-        const ListingRead read = ReadListingText(Bytes(text));
-        ASSERT_TRUE(read.steps);
-        EXPECT_EQ(*read.steps, program);
+        const ProgramTextRead read = ReadProgramText(Bytes(text));
+        ASSERT_FALSE(read.error);
+        EXPECT_EQ(read.steps, program);
     }
 }
 
