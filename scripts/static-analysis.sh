@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# cppcheck over the engine and the CLI, with the checks that are clean today:
+# cppcheck over the engine (program text included) and the CLI, with the
+# checks that are clean today:
 # any finding fails the test run, so only new faults stop it. Bounded by a
 # timeout so that a stuck analysis cannot hold up the tests. Left out: advice
 # to use STL algorithms or narrower scopes (taste, not faults), and an unused
@@ -20,5 +21,5 @@ timeout 300 cppcheck \
   --error-exitcode=1 --quiet -j "$(nproc)" \
   -I src \
   --template='{file}:{line}: {severity} [{id}] {message}' \
-  src/numbers src/core src/instructions src/printer src/storage src/cli
+  src/numbers src/core src/instructions src/printer src/storage src/programtext src/cli
 echo "static-analysis: cppcheck found nothing"
