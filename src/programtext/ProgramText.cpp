@@ -20,26 +20,16 @@ bool IsDigits(std::wstring_view text, std::size_t least, std::size_t most)
     return true;
 }
 
-bool IsWordCaseless(const LineWord& word, std::wstring_view lower)
-{
-    if (word.text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < lower.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(word.text[i])) != static_cast<wint_t>(lower[i]))
-            return false;
-    return true;
-}
-
 // "Page 3", "page 3 of 12", "p. 4", "-12-", "- 12 -", "[12]".
 bool IsPageNumber(const std::vector<LineWord>& words)
 {
     if (words.size() == 3 && words[0].text == L"-" && words[2].text == L"-")
         return IsDigits(words[1].text, 1, 4);
-    const bool pageWord = IsWordCaseless(words[0], L"page") || IsWordCaseless(words[0], L"p.");
+    const bool pageWord = IsWord(words[0], L"PAGE") || IsWord(words[0], L"P.");
     if (pageWord)
         return words.size() == 2 ? IsDigits(words[1].text, 1, 4)
                                  : words.size() == 4 && IsDigits(words[1].text, 1, 4) &&
-                                       (IsWordCaseless(words[2], L"of") || words[2].text == L"/") &&
+                                       (IsWord(words[2], L"OF") || words[2].text == L"/") &&
                                        IsDigits(words[3].text, 1, 4);
     if (words.size() != 1 || words[0].text.size() < 3)
         return false;

@@ -45,16 +45,6 @@ std::optional<std::uint8_t> CodeToken(const std::wstring& token)
 bool IsSeparator(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0 || c == 0xFEFF || c == L','; }
 bool IsComment(wchar_t c) { return c == L'#' || c == L';'; }
 
-bool IsWord(const LineWord& word, std::wstring_view upper)
-{
-    if (word.text.size() != upper.size())
-        return false;
-    for (std::size_t i = 0; i < upper.size(); ++i)
-        if (std::towupper(static_cast<wint_t>(word.text[i])) != static_cast<wint_t>(upper[i]))
-            return false;
-    return true;
-}
-
 struct PlacedWord {
     LineWord word;
     int line = 1;
@@ -113,6 +103,16 @@ std::vector<LineWord> SplitLine(std::wstring_view line)
         words.push_back(std::move(word));
     }
     return words;
+}
+
+bool IsWord(const LineWord& word, std::wstring_view upperCase)
+{
+    if (word.text.size() != upperCase.size())
+        return false;
+    for (std::size_t i = 0; i < upperCase.size(); ++i)
+        if (std::towupper(static_cast<wint_t>(word.text[i])) != static_cast<wint_t>(upperCase[i]))
+            return false;
+    return true;
 }
 
 std::optional<std::vector<std::uint8_t>> KeysOfToken(const std::wstring& token)

@@ -40,6 +40,8 @@ struct LineWord {
     int column = 1; // 1-based
 };
 std::vector<LineWord> SplitLine(std::wstring_view line);
+// The word in any case is `upperCase`.
+bool IsWord(const LineWord& word, std::wstring_view upperCase);
 
 // Every token of the text with its place; an unknown token has no codes.
 std::vector<ScriptToken> ScriptTokensOf(std::wstring_view text, int firstLine = 1);
