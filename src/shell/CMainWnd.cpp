@@ -44,6 +44,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     setFixedSize(kClientWidth, kClientHeight);
     skinOrigin = QPoint((kClientWidth - images.skin.width()) / 2, 1);
     setMask(images.Shape());

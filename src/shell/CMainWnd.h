@@ -56,6 +56,7 @@ public:
     // A typed character: the key is drawn pressed for kTypedKeyMs, then
     // released; characters typed meanwhile wait their turn in order.
     void TypeCharacter(char32_t character);
+    void TypeKey(KeyPosition key);
     bool TypedKeysWaiting() const { return !typedKeys_.empty() || typedKeyHeld_; }
 
     // --- drawing ---
@@ -93,6 +94,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

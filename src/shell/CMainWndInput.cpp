@@ -6,8 +6,13 @@
 #include "core/CCalc.h"
 #include "shell/ContextMenu.h"
 #include "shell/Trace.h"
+#include "shell/program/CalculatorPaste.h"
+#include "shell/program/ProgramWindow.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -60,10 +65,13 @@ void CMainWnd::AfterKey()
 
 void CMainWnd::TypeCharacter(char32_t character)
 {
-    const std::optional<KeyPosition> key = KeyForCharacter(character);
-    if (!key)
-        return;
-    typedKeys_.push_back(*key);
+    if (const std::optional<KeyPosition> key = KeyForCharacter(character))
+        TypeKey(*key);
+}
+
+void CMainWnd::TypeKey(KeyPosition key)
+{
+    typedKeys_.push_back(key);
     if (!typedKeyHeld_ && !mouseHeld_)
         PressNextTypedKey();
 }
@@ -144,6 +152,14 @@ void CMainWnd::keyPressEvent(QKeyEvent* event)
         CopyDisplayToClipboard();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        PasteOnCalculator(*this, QGuiApplication::clipboard()->text());
+        return;
+    }
+    if (event->key() == Qt::Key_E && event->modifiers() == Qt::ControlModifier) {
+        OpenProgramWindow(*this);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Backspace:
         TypeCharacter(8);
@@ -160,6 +176,19 @@ void CMainWnd::keyPressEvent(QKeyEvent* event)
         TypeCharacter(text[0].unicode());
     else
         QWidget::keyPressEvent(event);
+}
+
+void CMainWnd::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData() && IsProgramDrop(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CMainWnd::dropEvent(QDropEvent* event)
+{
+    if (event->mimeData())
+        DropProgram(*this, *event->mimeData());
+    event->acceptProposedAction();
 }
 
 void CMainWnd::ShowContextMenu(const QPoint& globalPosition)

@@ -4,6 +4,7 @@
 #include "shell/Settings.h"
 #include "shell/debugger/CDebugDlg.h"
 #include "shell/dialogs/DialogCommands.h"
+#include "shell/program/ProgramWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -14,11 +15,12 @@
 
 namespace {
 template <typename Handler>
-void AddCommand(QMenu& menu, const QString& text, MainCommand command, Handler handler)
+QAction* AddCommand(QMenu& menu, const QString& text, MainCommand command, Handler handler)
 {
     QAction* action = menu.addAction(text);
     action->setData(static_cast<int>(command));
     QObject::connect(action, &QAction::triggered, &menu, handler);
+    return action;
 }
 }  // namespace
 
@@ -26,6 +28,9 @@ void FillContextMenu(QMenu& menu, CMainWnd& window)
 {
     AddCommand(menu, QStringLiteral("&Printer..."), kCommandPrinter, [&window] { OpenPrinterWindow(&window); });
     AddCommand(menu, QStringLiteral("&Debug..."), kCommandDebug, [&window] { OpenDebugger(window); });
+    // The window itself takes Ctrl+E; the menu only shows it.
+    AddCommand(menu, QStringLiteral("&Program..."), kCommandProgram, [&window] { OpenProgramWindow(window); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     AddCommand(menu, QStringLiteral("&Edit Memo..."), kCommandEditMemo, [&window] {
         if (RunEditMemoCommand(&window, window.calc))
             window.ReloadLabelStrip();

@@ -12,6 +12,7 @@ enum MainCommand {
     kCommandPrinter = 32786,
     kCommandEditMemo = 32787,
     kCommandCopyDisplay = 32788,
+    kCommandProgram = 32789,
     kCommandAbout = 1004,
     kCommandExit = 1006,
 };
