@@ -28,6 +28,15 @@ bool IsEditingKey(int code)
     return code == Key::Lrn || code == Key::Sst || code == Key::Bst || code == Key::Ins || code == Key::Del;
 }
 
+// St flg and Fix take a digit (or Ind and a register) that listings show
+// as a step of its own; on the instruction's line it reads as it is keyed.
+bool TakesNext(const Instruction& instruction, const ListingLine& next)
+{
+    const int head = instruction.lines.front().code;
+    return instruction.lines.size() == 1 && (head == Key::StFlg || head == Key::Fix) &&
+           (next.code < 10 || next.code == Key::Ind);
+}
+
 std::wstring TextOf(const Instruction& instruction)
 {
     std::wstring text;
@@ -86,7 +95,7 @@ std::vector<InstructionText> KeyScriptInstructions(ProgramArea steps, int end)
         return {};
     std::vector<Instruction> instructions;
     for (const ListingLine& line : FormatListing(steps, 0, end - 1, ListingRules::Labels)) {
-        if (!line.isOperand || instructions.empty())
+        if (!line.isOperand && !(!instructions.empty() && TakesNext(instructions.back(), line)))
             instructions.push_back({{}, IsEditingKey(line.code)});
         instructions.back().lines.push_back(line);
     }

@@ -147,6 +147,7 @@ TEST(ProgramText, AKeyScriptHoldsStepsNoKeyTypesAsCodes)
     }
     EXPECT_EQ(WriteKeyScript(Program({76, 11, 42, 5, 61, 1, 23, 87, 3, 12, 91}), 11),
               L"LBL A\nSTO 05\nGTO 123\nIFF 3 B\nR/S\n");
+    EXPECT_EQ(WriteKeyScript(Program({86, 3, 58, 2, 86, 40, 5, 58, 1, 2}), 10), L"STF 3\nFIX 2\nSTF IND 05\nFIX 1\n2\n");
 }
 
 } // namespace
