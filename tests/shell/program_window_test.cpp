@@ -139,6 +139,34 @@ private slots:
         QCOMPARE(Steps(*f.calc, 5), (QList<int>{68, 91, 61, 0, 20}));
     }
 
+    void savedListingsReadBack_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("UTF-8 listing") << int(ProgramWindow::SaveForm::Utf8Listing) << QByteArray("000 76 LBL\n");
+        QTest::newRow("UTF-16 listing") << int(ProgramWindow::SaveForm::Utf16Listing)
+                                         << QByteArray("\xFF\xFE" "0\0" "0\0" "0\0" " \0" "7\0" "6\0" " \0" "L\0" "B\0" "L\0" "\r\0" "\n\0", 26);
+        QTest::newRow("key script") << int(ProgramWindow::SaveForm::KeyScript) << QByteArray("LBL A\nSTO 01\n");
+    }
+    void savedListingsReadBack()
+    {
+        QFETCH(int, form);
+        QFETCH(QByteArray, start);
+        ShellFixture f;
+        LoadSteps(*f.calc, {76, 11, 42, 1, 61, 0, 20, 91});
+        ProgramWindow& window = Open(f);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("saved.txt"));
+        QVERIFY(window.SaveListingTo(path, ProgramWindow::SaveForm(form)));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith(start));
+        LoadSteps(*f.calc, {0, 0, 0, 0, 0, 0, 0, 0});
+        Drop(*f.window, path);
+        QCOMPARE(Steps(*f.calc, 9), (QList<int>{76, 11, 42, 1, 61, 0, 20, 91, 0}));
+    }
+
     void filesDroppedOnTheCalculatorLoad()
     {
         ShellFixture f;
