@@ -87,6 +87,23 @@ int FirstDifference(const std::wstring& text, ProgramArea steps, int end)
     return assembly.length == end && !assembly.notTyped ? -1 : std::min(assembly.length, end);
 }
 
+// Whether the instruction's text, typed on its own, gives its steps. Most
+// instructions that need codes are found this way, one typing each, before
+// the rounds over the whole text that catch the rest.
+bool TypesAlone(std::unique_ptr<CCalc>& scratch, const Instruction& instruction)
+{
+    if (scratch->mode != CCalc::ModeCalculate || scratch->operandDigits != 0 || scratch->labelAllowed)
+        scratch = std::make_unique<CCalc>();
+    scratch->pc = 0;
+    const Assembly assembly = Assemble(*scratch, TokenizeScript(TextOf(instruction), {}).tokens);
+    if (assembly.notTyped || assembly.length != static_cast<int>(instruction.lines.size()))
+        return false;
+    for (std::size_t i = 0; i < instruction.lines.size(); ++i)
+        if (scratch->programMemory[0][i] != instruction.lines[i].code)
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::vector<InstructionText> KeyScriptInstructions(ProgramArea steps, int end)
@@ -100,6 +117,9 @@ std::vector<InstructionText> KeyScriptInstructions(ProgramArea steps, int end)
         instructions.back().lines.push_back(line);
     }
     const int listed = instructions.back().lines.back().step + 1;
+    auto scratch = std::make_unique<CCalc>();
+    for (Instruction& instruction : instructions)
+        instruction.asCodes = instruction.asCodes || !TypesAlone(scratch, instruction);
     // Where learn mode would type something else (INV before SBR, a label
     // key that is no label, a prefix that takes the next key), the
     // instruction, or else the one before it, is written as its codes. Each

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 
 #include "programtext/ProgramText.h"
@@ -129,6 +130,20 @@ TEST(ProgramText, TheLibraryReadsBackThroughBothWrittenForms)
                                                       : WriteKeyScript(read.steps, read.end)));
             EXPECT_EQ(again.steps, steps) << "program " << index + 1;
         }
+    }
+}
+
+TEST(ProgramText, AnyThousandStepsReadBackFromTheirKeyScript)
+{
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 20; ++trial) {
+        ProgramSteps1000 steps{};
+        for (std::uint8_t& step : steps)
+            step = static_cast<std::uint8_t>(random() % 100);
+        const std::wstring script = WriteKeyScript(steps, ProgramSteps);
+        const ProgramTextRead read = ReadProgramText(std::wstring_view(script));
+        ASSERT_FALSE(read.error) << trial << ": " << Narrow(read.error->Message());
+        EXPECT_EQ(read.steps, steps) << trial;
     }
 }
 
