@@ -41,9 +41,11 @@ bool IsPageNumber(const std::vector<LineWord>& words)
 }
 
 // A title or column header: most of its words are no keys ("Step Code Key",
-// "SUM OF SQUARES", "Bowling score, part 2"), or it ends in a colon. A line
-// with a single unknown word is a mistake to report, not a header.
-bool IsHeader(const TextLine& line)
+// "Bowling score, part 2"), or it ends in a colon. A title may start with a
+// key's name ("SUM OF SQUARES"), but only above the program: further down
+// such a line is more likely a mistyped one, to be reported. So is a line
+// with a single unknown word.
+bool IsHeader(const TextLine& line, bool inProgram)
 {
     const std::vector<ScriptToken> tokens = ScriptTokensOf(line.text);
     if (tokens.empty())
@@ -55,14 +57,15 @@ bool IsHeader(const TextLine& line)
         return false;
     if (tokens.back().text.ends_with(L':'))
         return true;
-    const bool startsAsText = tokens.front().codes.empty();
-    return unknown >= 2 && (startsAsText ? 2 * unknown >= tokens.size() : 3 * unknown >= 2 * tokens.size());
+    if (tokens.front().codes.empty())
+        return unknown >= 2 && 2 * unknown >= tokens.size();
+    return !inProgram && unknown >= 2 && 3 * unknown >= 2 * tokens.size();
 }
 
-LineKind KindOf(const TextLine& line)
+LineKind KindOf(const TextLine& line, bool inProgram)
 {
     const std::vector<LineWord>& words = line.words;
-    if (words.empty() || IsPageNumber(words) || IsHeader(line))
+    if (words.empty() || IsPageNumber(words) || IsHeader(line, inProgram))
         return LineKind::Noise;
     if (words.size() >= 2 && IsDigits(words[0].text, 3, 4) && IsCodeWord(words[1]))
         return LineKind::Stepped;
@@ -131,6 +134,7 @@ namespace {
 ProgramTextRead ReadLines(std::wstring_view text)
 {
     std::vector<TextLine> lines;
+    bool inProgram = false;
     for (std::size_t start = 0; start <= text.size();) {
         std::size_t stop = text.find(L'\n', start);
         if (stop == std::wstring_view::npos)
@@ -139,7 +143,8 @@ ProgramTextRead ReadLines(std::wstring_view text)
         line.number = static_cast<int>(lines.size()) + 1;
         line.text = text.substr(start, stop - start);
         line.words = SplitLine(line.text);
-        line.kind = KindOf(line);
+        line.kind = KindOf(line, inProgram);
+        inProgram = inProgram || line.kind != LineKind::Noise;
         lines.push_back(std::move(line));
         start = stop + 1;
     }

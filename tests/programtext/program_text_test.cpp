@@ -90,6 +90,7 @@ TEST(ProgramText, MistakesAreNamedAndNothingIsRead)
     } cases[] = {
         {L"000 76 LBL\n001 11 B", L"line 2, column 8: expected A, the name of key code 11, found \"B\""},
         {L"LBL A\nSTO 05 SOT 06", L"line 2, column 8: expected a key name, a number or @NN, found \"SOT\""},
+        {L"LBL A\nSTO SOT SUMM", L"line 2, column 5: expected a key name, a number or @NN, found \"SOT\""},
         {L"76 11\n000 42", L"line 2, column 1: expected a key code of one or two digits, found \"000\""},
         {L"000 76 LBL\nSTO 01", L"line 2, column 1: expected a listing line: step, key code, name, found \"STO\""},
         {thousandAndOne, L"line 1, column 3001: expected the end of the program: all 1000 steps are given, found \"68\""},
