@@ -5,6 +5,8 @@
 
 QString SettingsFolder(const QString& base)
 {
+    // The base is asked for with creation, as a fresh account may lack it.
+    QDir().mkpath(base);
     QString path = base;
     for (const char* level : {"Brivet", "Norvane"}) {
         QDir().mkdir(path);

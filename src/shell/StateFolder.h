@@ -3,9 +3,9 @@
 
 #include <QString>
 
-// base + "/Brivet/Norvane", each level created if missing. A level that
-// cannot be made is not reported: the state files are then neither found
-// nor written there.
+// base + "/Brivet/Norvane", the base and each level created if missing. A
+// level that cannot be made is not reported: the state files are then
+// neither found nor written there.
 QString SettingsFolder(const QString& base);
 
 // The user's local application-data folder, or the config folder without one.

@@ -81,6 +81,7 @@ private slots:
     void quotedCommandLineNamesNoFile();
     void settingsAreLoadedAndSaved();
     void unusableSettingsFolder();
+    void freshAccountWithoutDataFolder();
     void missingPicture_data();
     void missingPicture();
     void secondInstanceStopsAtOnce();
@@ -177,6 +178,18 @@ void StartupTest::unusableSettingsFolder()
     // The program could not be kept: the user hears of it.
     QVERIFY2(!box.errors.isEmpty(), "losing the autosave went unreported");
     QVERIFY(SettingsStore().contains("DureePauseLongue"));
+}
+
+void StartupTest::freshAccountWithoutDataFolder()
+{
+    Sandbox box;
+    StartupOptions options = box.Options();
+    options.settingsBase = box.Path("home/.local/share");
+    NorvaneSession session(std::move(options));
+    QVERIFY(session.StartUp());
+    session.Exit();
+    QVERIFY2(box.errors.isEmpty(), qPrintable(box.errors.join(" / ")));
+    QVERIFY(QFile::exists(box.Path("home/.local/share/Brivet/Norvane/TI59.ti")));
 }
 
 void StartupTest::missingPicture_data()
