@@ -1,5 +1,5 @@
 #pragma once
-// norvane-cli --help: the commands, the options and every key name.
+// norvane-cli --help (the commands and their options) and norvane-cli keys.
 
 #include <string>
 

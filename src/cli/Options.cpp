@@ -122,6 +122,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         o.command = Command::Help;
         return parsed;
     }
+    if ((args[0] == "--version" || args[0] == "keys") && args.size() == 1) {
+        o.command = args[0] == "keys" ? Command::Keys : Command::Version;
+        return parsed;
+    }
     if (args[0] == "run") {
         o.command = Command::Run;
         parsed.error = ParseRun(args, o);
@@ -129,7 +133,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         o.command = args[0] == "asm" ? Command::Asm : Command::List;
         parsed.error = ParseAsmOrList(args, o);
     } else {
-        parsed.error = "unknown command '" + args[0] + "' (run, asm, list or --help)";
+        parsed.error = "unknown command '" + args[0] + "' (run, asm, list, keys or --help)";
     }
     return parsed;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The command line: norvane-cli run | asm | list | --help, and their options.
+// The command line: norvane-cli run | asm | list | keys | --help | --version,
+// and their options.
 
 #include <array>
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { Help, Run, Asm, List };
+enum class Command { Help, Version, Keys, Run, Asm, List };
 
 // A key script named on the command line: inline text or a file to read.
 struct ScriptArgument {

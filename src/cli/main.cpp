@@ -37,6 +37,12 @@ int main(int argc, char** argv)
     case Command::Help:
         std::cout << ToUtf8(HelpText());
         return kExitOk;
+    case Command::Keys:
+        std::cout << ToUtf8(KeyNameTable());
+        return kExitOk;
+    case Command::Version:
+        std::cout << "norvane-cli " NORVANE_VERSION "\n";
+        return kExitOk;
     case Command::Run:
         return RunCommand(options, {BuiltInModuleImage(), MasterMemoFolder(ExecutableFolder(argv[0]))}, std::cin, std::cout, std::cerr);
     case Command::Asm:

@@ -70,6 +70,8 @@ TEST(Options, HelpIsRecognisedAnywhereFirst)
     EXPECT_EQ(Parse({}).options.command, Command::Help);
     EXPECT_EQ(Parse({"--help"}).options.command, Command::Help);
     EXPECT_EQ(Parse({"run", "--help"}).options.command, Command::Help);
+    EXPECT_EQ(Parse({"--version"}).options.command, Command::Version);
+    EXPECT_EQ(Parse({"keys"}).options.command, Command::Keys);
 }
 
 struct BadCommandLine {
@@ -80,7 +82,7 @@ struct BadCommandLine {
 TEST(Options, BadCommandLinesAreNamed)
 {
     const BadCommandLine cases[] = {
-        {{"go"}, "unknown command 'go' (run, asm, list or --help)"},
+        {{"go"}, "unknown command 'go' (run, asm, list, keys or --help)"},
         {{"run", "--lod", "x"}, "unknown option '--lod'"},
         {{"run", "--load"}, "--load wants a value"},
         {{"run", "--module", "3=x.mod"}, "--module wants SLOT=FILE with SLOT 0, 1 or 2, not '3=x.mod'"},
