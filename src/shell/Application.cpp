@@ -62,7 +62,10 @@ bool NorvaneSession::StartUp()
     const QString dataFolder = options_.dataFolder.isEmpty()
                                    ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                    : options_.dataFolder;
-    RegisterFileAssociation(dataFolder, QCoreApplication::applicationFilePath(), options_.dataFolder.isEmpty());
+    const QString executableFolder =
+        options_.executableFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options_.executableFolder;
+    if (!RunsInstalled(executableFolder))
+        RegisterFileAssociation(dataFolder, QCoreApplication::applicationFilePath(), options_.dataFolder.isEmpty());
     LoadSettings();
 
     calc_ = std::make_unique<CCalc>();

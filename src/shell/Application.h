@@ -19,6 +19,7 @@ struct StartupOptions {
     QString settingsBase;            // empty: the user's application-data folder
     QString instanceName;            // empty: one per user
     QString dataFolder;              // for the ".ti" registration; empty: the user's
+    QString executableFolder;        // empty: the running program's
     SkinResourcePaths skin;
 };
 

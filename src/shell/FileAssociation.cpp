@@ -75,6 +75,11 @@ QString DesktopExecLine(const QString& executablePath)
                                                      : executablePath;
 }
 
+bool RunsInstalled(const QString& executableFolder)
+{
+    return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/" NORVANE_APP_ID ".desktop"));
+}
+
 bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath, bool refreshCaches)
 {
     const bool mimeChanged = WriteIfDifferent(dataFolder + QStringLiteral("/mime/packages/norvane-ti.xml"), MimePackage());

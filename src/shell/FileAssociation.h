@@ -10,5 +10,11 @@
 // Returns whether anything was rewritten.
 bool RegisterFileAssociation(const QString& dataFolder, const QString& executablePath, bool refreshCaches);
 
+// Whether the program runs from an installed layout: its package put the
+// desktop entry beside it (<prefix>/share/applications next to <prefix>/bin),
+// so the desktop already knows ".ti" files and the user's folders are left
+// alone. A build folder has no such entry.
+bool RunsInstalled(const QString& executableFolder);
+
 // The Exec line of the .desktop entry: the path quoted when it holds a space.
 QString DesktopExecLine(const QString& executablePath);

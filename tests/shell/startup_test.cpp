@@ -86,6 +86,8 @@ private slots:
     void missingPicture();
     void secondInstanceStopsAtOnce();
     void fileAssociation();
+    void registrationOnlyOutsideAnInstall_data();
+    void registrationOnlyOutsideAnInstall();
 };
 
 void StartupTest::autosaveIsLoadedAndWritten()
@@ -267,6 +269,35 @@ void StartupTest::fileAssociation()
     QVERIFY(RegisterFileAssociation(data.path(), exe, false));
     QCOMPARE(ReadAll(desktop), entry);
     QCOMPARE(DesktopExecLine("/usr/bin/norvane"), QStringLiteral("/usr/bin/norvane"));
+}
+
+void StartupTest::registrationOnlyOutsideAnInstall_data()
+{
+    QTest::addColumn<QString>("packagedEntry");  // relative to the executable's folder's parent
+    QTest::addColumn<bool>("registers");
+    QTest::newRow("build folder") << QString() << true;
+    QTest::newRow("installed") << "share/applications/io.github.brivet.Norvane.desktop" << false;
+    QTest::newRow("another program's entry") << "share/applications/norvane.desktop" << true;
+}
+
+void StartupTest::registrationOnlyOutsideAnInstall()
+{
+    QFETCH(QString, packagedEntry);
+    QFETCH(bool, registers);
+    Sandbox box;
+    QDir().mkpath(box.Path("prefix/bin"));
+    if (!packagedEntry.isEmpty()) {
+        QDir().mkpath(QFileInfo(box.Path("prefix/" + packagedEntry)).absolutePath());
+        QFile entry(box.Path("prefix/" + packagedEntry));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+    }
+    StartupOptions options = box.Options();
+    options.executableFolder = box.Path("prefix/bin");
+    NorvaneSession session(std::move(options));
+    QVERIFY(session.StartUp());
+    session.Exit();
+    QCOMPARE(QFile::exists(box.Path("data/applications/norvane.desktop")), registers);
+    QCOMPARE(QFile::exists(box.Path("data/mime/packages/norvane-ti.xml")), registers);
 }
 
 QTEST_MAIN(StartupTest)
