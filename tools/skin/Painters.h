@@ -15,4 +15,7 @@ QImage PaintOutline();
 QImage PaintLedGlyphs();
 // 208 x 16: 2nd, INV, DEG, RAD, GRAD, red on black.
 QImage PaintIndicators();
+// The program's icon at size x size pixels, on any paint device.
+class QPainter;
+void DrawIcon(QPainter& painter, int size);
 QImage PaintIcon(int size);
