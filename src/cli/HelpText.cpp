@@ -8,7 +8,7 @@ namespace {
 constexpr const wchar_t* kUsage =
     LR"(Usage: norvane-cli run [OPTION]... [SCRIPT]...
   or:  norvane-cli asm SOURCE -o PROGRAM.ti
-  or:  norvane-cli list PROGRAM.ti
+  or:  norvane-cli list [--keys] PROGRAM.ti
   or:  norvane-cli keys
   or:  norvane-cli --help | --version
 The TI-59 programmable calculator without windows.
@@ -22,7 +22,8 @@ the next key is typed.
 asm types the key-script SOURCE in learn mode (LRN, the keys, LRN) and writes
 the program file.
 
-list writes the program's listing, as List writes it, to standard output.
+list writes the program's listing, as List writes it, to standard output;
+with --keys, the program as a key script that asm reads back.
 
 keys lists the key names by code.
 
