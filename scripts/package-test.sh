@@ -92,6 +92,7 @@ type_of() {
 head -c 2600 /dev/zero >"$scratch/prog.ti"
 { printf '\x02\x00'; head -c 48 /dev/zero; printf '\x4c\x11'; } >"$scratch/ours.mod"
 { printf 'tracker tune'; head -c 1068 /dev/zero; printf 'M.K.'; head -c 100 /dev/zero; } >"$scratch/tune.mod"
+head -c 200 /dev/zero >"$scratch/zeros.dat"
 while read -r file type; do
   found=$(type_of "$scratch/$file")
   [ "$found" = "$type" ] || fail "$file is $found, not $type"
@@ -99,6 +100,7 @@ done <<'TYPES'
 prog.ti application/x-ti59-program
 ours.mod application/x-ti59-module
 tune.mod audio/x-mod
+zeros.dat application/octet-stream
 TYPES
 
 lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 ||
