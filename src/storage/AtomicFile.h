@@ -1,7 +1,10 @@
 #pragma once
 // Replacing a user file: the new contents go to a temporary file beside the
 // target, which is renamed over it only once everything is written. A failed
-// or interrupted write therefore never destroys the old file.
+// or interrupted write therefore never destroys the old file. A target the
+// user may not write is refused, a symbolic link keeps pointing at the file it
+// names (which is the one replaced), and the new file keeps the old one's
+// permission bits.
 
 #include <cstddef>
 #include <cstdio>
@@ -28,7 +31,9 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file; false (with result() set) when that fails.
+    // Creates the temporary file; false (with result() set) when that fails or
+    // when the target exists but could not be opened for writing (read-only,
+    // a folder, not a regular file).
     bool Open();
     // Appends bytes; a failure is remembered and reported by Commit().
     void Write(std::span<const unsigned char> bytes);
@@ -41,9 +46,13 @@ private:
     void Fail(WriteStage stage, int error);
     void Discard();
 
-    std::filesystem::path target_;
+    bool CheckTarget();
+
+    std::filesystem::path target_; // with symbolic links followed
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
+    int mode_ = -1; // the replaced file's permission bits, -1 for a new file
+    unsigned owner_ = 0, group_ = 0;
     WriteResult result_;
 };
 

@@ -33,12 +33,12 @@ TEST(AtomicFile, FailuresKeepTheOldFileAndSayWhere) {
     EXPECT_EQ(result.failedAt, WriteStage::Create);
     EXPECT_EQ(result.error, ENOENT);
 
-    // A non-empty folder of that name cannot be replaced: the rename fails.
+    // A folder of that name is refused before anything is written.
     const auto occupied = folder / "busy";
     std::filesystem::create_directories(occupied / "inside");
     result = storage::WriteFileAtomically(occupied, kNew);
-    EXPECT_EQ(result.failedAt, WriteStage::Write);
-    EXPECT_NE(result.error, 0);
+    EXPECT_EQ(result.failedAt, WriteStage::Create);
+    EXPECT_EQ(result.error, EISDIR);
     EXPECT_TRUE(std::filesystem::is_directory(occupied / "inside"));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"busy"});
 }
