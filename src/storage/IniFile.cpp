@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include <cerrno>
 #include <cwctype>
 
 #include "storage/ReadFile.h"
@@ -9,8 +10,10 @@ namespace storage {
 
 namespace {
 
-// Memo files are a few kilobytes; anything past this is not one.
-constexpr std::size_t kMaxIniBytes = 1 << 20;
+// Memo files are a few kilobytes. A file is read whole or not at all, since
+// a key written back into part of one would lose the rest; past this size it
+// is left alone.
+constexpr std::size_t kMaxIniBytes = std::size_t{64} << 20;
 
 std::wstring Trimmed(const std::wstring& text) {
     std::size_t first = 0, last = text.size();
@@ -87,9 +90,16 @@ IniFile::IniFile(const std::wstring& text) {
     }
 }
 
-std::optional<IniFile> IniFile::Load(const std::filesystem::path& path) {
-    ReadResult read = ReadFileBytes(path, kMaxIniBytes);
+std::optional<IniFile> IniFile::Load(const std::filesystem::path& path, int* error) {
+    ReadResult read = ReadFileBytes(path, kMaxIniBytes + 1);
+    int failure = 0;
     if (!read.opened || read.failed)
+        failure = read.error != 0 ? read.error : EIO;
+    else if (read.bytes.size() > kMaxIniBytes)
+        failure = EFBIG;
+    if (error)
+        *error = failure;
+    if (failure != 0)
         return std::nullopt;
     return IniFile(DecodeText(read.bytes));
 }

@@ -19,8 +19,9 @@ public:
     IniFile() = default;
     explicit IniFile(const std::wstring& text);
 
-    // nullopt when the file does not exist or cannot be read.
-    static std::optional<IniFile> Load(const std::filesystem::path& path);
+    // The whole file; nullopt when it does not exist (error ENOENT), cannot
+    // be read (errno), or is too large to be a memo file (EFBIG).
+    static std::optional<IniFile> Load(const std::filesystem::path& path, int* error = nullptr);
     // Written as UTF-16 little-endian with a byte-order mark, CR LF line ends.
     WriteResult Save(const std::filesystem::path& path) const;
 

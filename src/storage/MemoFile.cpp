@@ -1,6 +1,8 @@
 #include "storage/MemoFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <cwchar>
 #include <system_error>
 
@@ -60,8 +62,13 @@ MemoWrite WriteProgramMemo(const CCalc& calc, const std::filesystem::path& progr
         std::filesystem::remove(memoPath, ec);
         return {!ec, ec.value()};
     }
-    // Other sections of an existing memo file are kept, as the profile functions keep them.
-    IniFile ini = IniFile::Load(memoPath).value_or(IniFile{});
+    // Other sections of an existing memo file are kept, as the profile
+    // functions keep them; a memo that cannot be read whole is not touched.
+    int error = 0;
+    std::optional<IniFile> existing = IniFile::Load(memoPath, &error);
+    if (!existing && error != ENOENT)
+        return {false, error};
+    IniFile ini = existing.value_or(IniFile{});
     for (int index : kWriteOrder)
         ini.Set(kProgramSection, kKeys[index], texts[static_cast<std::size_t>(index)]);
     const WriteResult result = ini.Save(memoPath);

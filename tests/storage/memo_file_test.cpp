@@ -108,3 +108,29 @@ TEST(MemoFile, ModuleMemoSections) {
     EXPECT_EQ(storage::ReadModuleProgramMemo(folder / "m.tiz", 27).texts[A1], L"x");
     EXPECT_EQ(storage::ReadModuleProgramMemo({}, 2).texts[Title], L"") << "no memo path";
 }
+
+TEST(MemoFile, LargeMemoIsReadWholeAndKeptByteForByte) {
+    TempFolder folder;
+    const auto program = folder / "big.ti";
+    // Over a mebibyte of other sections, with the program's own section past it.
+    std::wstring head = L"[Notes]\r\n";
+    for (int i = 0; head.size() < (std::size_t{3} << 19); ++i)
+        head += L"Note" + std::to_wstring(i) + L"=" + std::wstring(97, static_cast<wchar_t>(L'a' + i % 26)) + L"\r\n";
+    const std::wstring tail = L"[Tail]\r\nLast=kept \u00e9\r\n";
+    TempFolder::Write(storage::MemoPathFor(program),
+                      storage::EncodeUtf16LittleEndian(head + L"[Main]\r\nTitle=Old\r\n" + tail, true));
+
+    CCalc calc;
+    storage::ReadProgramMemo(calc, program);
+    EXPECT_EQ(storage::MemoTextsOf(calc)[Title], L"Old");
+
+    storage::SetMemoTexts(calc, With({{Title, L"New"}}));
+    ASSERT_TRUE(SaveProgramFile(calc, program));
+    const auto bytes = TempFolder::Read(storage::MemoPathFor(program));
+    const auto headBytes = storage::EncodeUtf16LittleEndian(head, true);
+    const auto tailBytes = storage::EncodeUtf16LittleEndian(tail, false);
+    ASSERT_GT(bytes.size(), headBytes.size() + tailBytes.size());
+    EXPECT_TRUE(std::equal(headBytes.begin(), headBytes.end(), bytes.begin()));
+    EXPECT_TRUE(std::equal(tailBytes.rbegin(), tailBytes.rend(), bytes.rbegin()));
+    EXPECT_EQ(FileText(storage::MemoPathFor(program)).substr(head.size(), 20), L"[Main]\r\nTitle=New\r\nL");
+}
