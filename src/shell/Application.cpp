@@ -71,11 +71,16 @@ bool NorvaneSession::StartUp()
     calc_ = std::make_unique<CCalc>();
     calc_->SetHost(&host_);
     folder_ = SettingsFolder(options_.settingsBase.isEmpty() ? DefaultSettingsBase() : options_.settingsBase);
-    // The whole command line is one path, spaces and quotes included.
-    loadedPath_ = options_.arguments.isEmpty() ? AutosavePath(folder_) : options_.arguments.join(QLatin1Char(' '));
-    // Without its folder the autosave is simply not there, not a failure.
-    if (!options_.arguments.isEmpty() || QFileInfo(folder_).isDir())
-        LoadProgramFile(*calc_, loadedPath_.toStdWString());
+    // The whole command line is one path, spaces and quotes included. A named
+    // file that cannot be loaded is reported and the autosave loaded instead,
+    // so that exit never writes an empty memory over the user's program.
+    loadedPath_ = options_.arguments.join(QLatin1Char(' '));
+    if (loadedPath_.isEmpty() || !LoadProgramFile(*calc_, loadedPath_.toStdWString(), MissingFile::Report)) {
+        loadedPath_ = AutosavePath(folder_);
+        // Without its folder the autosave is simply not there, not a failure.
+        if (QFileInfo(folder_).isDir())
+            LoadProgramFile(*calc_, loadedPath_.toStdWString());
+    }
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
     modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
                                                MasterMemoFolder(FilePath(QCoreApplication::applicationDirPath())));
@@ -113,8 +118,7 @@ void NorvaneSession::Exit()
     const QString statePath = BreakpointStatePath(folder_);
     const storage::WriteResult saved = SaveBreakpointState(FilePath(statePath));
     if (!saved.ok())
-        ShowSystemError(QStringLiteral("Cannot write breakpoints"), saved.error,
-                        QStringLiteral("%1: %2").arg(statePath, SystemErrorText(saved.error)));
+        ShowSystemError(QStringLiteral("Cannot write breakpoints"), saved.error, statePath);
     modules_.reset();
     calc_.reset();
 }

@@ -33,7 +33,9 @@ QString SystemErrorText(int errorCode)
 
 void ShowSystemError(const QString& caption, int errorCode, const QString& text)
 {
-    const QString message = text.isEmpty() ? SystemErrorText(errorCode) : text;
+    const QString message = text.isEmpty()    ? SystemErrorText(errorCode)
+                             : errorCode == 0 ? text
+                                              : QStringLiteral("%1: %2").arg(text, SystemErrorText(errorCode));
     if (Sink()) {
         Sink()(caption, message);
         return;

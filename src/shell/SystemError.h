@@ -10,7 +10,8 @@ class QWidget;
 // The system's text for an errno value, or "err 0x%08X" when it has none.
 QString SystemErrorText(int errorCode);
 
-// text, when given, replaces the system's text (storage names its own reason).
+// text, when given with errorCode 0, replaces the system's text (storage names
+// its own reason); with an errorCode it names what failed, before the system's text.
 void ShowSystemError(const QString& caption, int errorCode, const QString& text = {});
 
 // The window that owns the boxes; null before the main window exists.

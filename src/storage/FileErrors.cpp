@@ -8,9 +8,10 @@
 
 namespace storage {
 
-void ReportSystemError(const CCalc& calc, const std::wstring& caption, int errorCode) {
+void ReportSystemError(const CCalc& calc, const std::wstring& caption, int errorCode,
+                       const std::filesystem::path& file) {
     if (calc.host)
-        calc.host->ShowSystemError(caption, errorCode);
+        calc.host->ShowSystemError(caption, errorCode, WideFromPath(file));
 }
 
 void ReportRefusal(const CCalc& calc, const std::wstring& caption, const std::wstring& text) {
@@ -23,11 +24,11 @@ std::optional<std::vector<unsigned char>> ReadFileToLoad(const CCalc& calc, cons
     ReadResult read = ReadFileBytes(path, maxBytes);
     if (!read.opened) {
         if (!(captions.quietWhenAbsent && read.error == ENOENT))
-            ReportSystemError(calc, captions.open, read.error);
+            ReportSystemError(calc, captions.open, read.error, path);
         return std::nullopt;
     }
     if (read.failed) {
-        ReportSystemError(calc, captions.read, read.error);
+        ReportSystemError(calc, captions.read, read.error, path);
         return std::nullopt;
     }
     return std::move(read.bytes);

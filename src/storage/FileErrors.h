@@ -11,8 +11,10 @@ class CCalc;
 
 namespace storage {
 
-// A failed platform call: the host shows the system's text for errorCode.
-void ReportSystemError(const CCalc& calc, const std::wstring& caption, int errorCode);
+// A failed platform call on a file: the host shows the file's path and the
+// system's text for errorCode.
+void ReportSystemError(const CCalc& calc, const std::wstring& caption, int errorCode,
+                       const std::filesystem::path& file);
 // A file that was read but cannot be used: the text says why.
 void ReportRefusal(const CCalc& calc, const std::wstring& caption, const std::wstring& text);
 

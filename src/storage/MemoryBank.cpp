@@ -37,11 +37,11 @@ bool WriteMemoryBank(CCalc& calc, int bank) {
     bytes.reserve(kMemoryBankSize);
     for (int i = first; i < first + kBankRegisters; ++i)
         AppendNumberRecord(bytes, calc.registers[i]);
-    const WriteResult result = WriteFileAtomically(MemoryBankPath(calc, bank), bytes);
-    if (result.failedAt == WriteStage::Create)
-        ReportSystemError(calc, L"CreateFile", result.error);
-    else if (!result.ok())
-        ReportSystemError(calc, L"Unable to write memory file", result.error);
+    const std::filesystem::path path = MemoryBankPath(calc, bank);
+    const WriteResult result = WriteFileAtomically(path, bytes);
+    if (!result.ok())
+        ReportSystemError(calc, result.failedAt == WriteStage::Create ? L"CreateFile" : L"Unable to write memory file",
+                          result.error, path);
     return result.ok();
 }
 

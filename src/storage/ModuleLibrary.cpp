@@ -126,7 +126,7 @@ bool ModuleLibrary::SaveModuleFile(int slot, const std::filesystem::path& path) 
             calc_.programMemory[kModulePrograms * slot + p + 1], CCalc::StepCount);
     const WriteResult result = WriteFileAtomically(path, EncodeModuleImage(Slot(slot).lengths, programs));
     if (!result.ok()) {
-        ReportSystemError(calc_, L"Unable to save module", result.error);
+        ReportSystemError(calc_, L"Unable to save module", result.error, path);
         return false;
     }
     SlotAt(slot).modified = false;

@@ -28,9 +28,9 @@ ProgramImage Decode(std::span<const unsigned char> bytes, bool olderForm) {
     return image;
 }
 
-void ReportMemoFailure(const CCalc& calc, const MemoWrite& memo) {
+void ReportMemoFailure(const CCalc& calc, const MemoWrite& memo, const std::filesystem::path& programPath) {
     if (!memo.ok)
-        ReportSystemError(calc, L"Unable to write memo file", memo.error);
+        ReportSystemError(calc, L"Unable to write memo file", memo.error, MemoPathFor(programPath));
 }
 
 } // namespace
@@ -58,20 +58,25 @@ ProgramParse ParseProgramFile(std::span<const unsigned char> bytes) {
 bool SaveProgramFile(CCalc& calc, const std::filesystem::path& path) {
     using namespace storage;
     const WriteResult result = WriteFileAtomically(path, EncodeProgramFile(calc));
-    if (result.failedAt == WriteStage::Create)
-        ReportSystemError(calc, L"CreateFile", result.error);
-    else if (!result.ok())
-        ReportSystemError(calc, L"Unable to write program file", result.error);
-    ReportMemoFailure(calc, WriteProgramMemo(calc, path));
-    return result.ok();
+    // The memo goes with the program: a program not written keeps its old memo,
+    // and the one failure gets one message.
+    if (!result.ok()) {
+        ReportSystemError(calc, result.failedAt == WriteStage::Create ? L"CreateFile" : L"Unable to write program file",
+                          result.error, path);
+        return false;
+    }
+    ReportMemoFailure(calc, WriteProgramMemo(calc, path), path);
+    return true;
 }
 
-bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path) {
+bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path, MissingFile missing) {
     using namespace storage;
-    // No file is normal (the first start has no autosave); its memo is looked for all the same.
-    const auto bytes = ReadFileToLoad(calc, path, kProgramFileSize, {L"CreateFile", L"Unable to read program file", true});
+    const bool quiet = missing == MissingFile::Quiet;
+    const auto bytes = ReadFileToLoad(calc, path, kProgramFileSize, {L"CreateFile", L"Unable to read program file", quiet});
     if (!bytes) {
-        ReadProgramMemo(calc, path);
+        // No autosave is normal at the first start; its memo is looked for all the same.
+        if (quiet)
+            ReadProgramMemo(calc, path);
         return false;
     }
     const ProgramParse parsed = ParseProgramFile(*bytes);
@@ -90,4 +95,6 @@ bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path) {
 }
 
 bool SaveProgramFile(CCalc& calc, const std::wstring& path) { return SaveProgramFile(calc, PathFromWide(path)); }
-bool LoadProgramFile(CCalc& calc, const std::wstring& path) { return LoadProgramFile(calc, PathFromWide(path)); }
+bool LoadProgramFile(CCalc& calc, const std::wstring& path, MissingFile missing) {
+    return LoadProgramFile(calc, PathFromWide(path), missing);
+}

@@ -40,13 +40,16 @@ ProgramParse ParseProgramFile(std::span<const unsigned char> bytes);
 // the memo. Failures are shown through the host; true when the program file
 // was written.
 bool SaveProgramFile(CCalc& calc, const std::filesystem::path& path);
+// Only the autosave may be absent without a word; a file the user named is reported.
+enum class MissingFile { Quiet, Report };
+
 // Loads registers and user memory, sets pc to 0 and the call level to 0,
-// then reads the memo if there is one. A missing file loads nothing without a
-// message (the memo is still looked for); a damaged one is refused with a
-// message and changes nothing. True when a program was loaded.
-bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path);
+// then reads the memo if there is one. A missing file loads nothing (quietly,
+// the memo is still looked for; or reported); a damaged or unreadable one is
+// refused with a message and changes nothing. True when a program was loaded.
+bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path, MissingFile missing = MissingFile::Quiet);
 
 // Wide names as hosts hand them; they become UTF-8 file names whatever the
 // C locale (the library's own conversion would throw on non-ASCII).
 bool SaveProgramFile(CCalc& calc, const std::wstring& path);
-bool LoadProgramFile(CCalc& calc, const std::wstring& path);
+bool LoadProgramFile(CCalc& calc, const std::wstring& path, MissingFile missing = MissingFile::Quiet);

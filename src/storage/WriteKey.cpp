@@ -1,12 +1,8 @@
 // Write and INV Write: program files from the keyboard, memory banks from a program.
 #include "core/CCalc.h"
 
-#include <cerrno>
-#include <filesystem>
 #include <limits>
 
-#include "printer/WideText.h"
-#include "storage/FileErrors.h"
 #include "storage/MemoryBank.h"
 #include "storage/ProgramFile.h"
 
@@ -30,14 +26,8 @@ void CCalc::WriteKey(bool inv) {
         const std::wstring path = host->AskLoadProgramPath();
         if (path.empty())
             return;
-        // Only the autosave may be absent without a word: a file the user
-        // asked for and that is not there gets a message.
-        std::error_code error;
-        if (!std::filesystem::exists(PathFromWide(path), error)) {
-            storage::ReportSystemError(*this, L"CreateFile", ENOENT);
+        if (!LoadProgramFile(*this, path, MissingFile::Report))
             return;
-        }
-        LoadProgramFile(*this, path);
         if (host)
             host->ReloadLabelStrip();
     } else {

@@ -78,7 +78,8 @@ private slots:
 
     void autosaveIsLoadedAndWritten();
     void commandLineFileIsLoadedButAutosaveWritten();
-    void quotedCommandLineNamesNoFile();
+    void namedFileNotLoadedKeepsAutosave_data();
+    void namedFileNotLoadedKeepsAutosave();
     void settingsAreLoadedAndSaved();
     void unusableSettingsFolder();
     void freshAccountWithoutDataFolder();
@@ -128,16 +129,40 @@ void StartupTest::commandLineFileIsLoadedButAutosaveWritten()
     QCOMPARE(FirstSteps(autosaved, 2), (QList<int>{2, 44}));
 }
 
-void StartupTest::quotedCommandLineNamesNoFile()
+void StartupTest::namedFileNotLoadedKeepsAutosave_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing.ti" << "No such file";
+    // Taken whole, quotes and all, so it names no file.
+    QTest::newRow("quoted") << "\"loop.ti\"" << "No such file";
+    QTest::newRow("damaged") << "short.ti" << "holds 3 bytes";
+    QTest::newRow("folder") << "folder.ti" << "directory";
+}
+
+void StartupTest::namedFileNotLoadedKeepsAutosave()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     Sandbox box;
-    const QString named = box.Path("loop.ti");
-    WriteProgram(named, {1, 2, 3});
-    NorvaneSession session(box.Options({'"' + named + '"'}));
+    QDir().mkpath(box.Folder());
+    const QString autosave = box.Folder() + "/TI59.ti";
+    WriteProgram(autosave, {76, 11, 1, 85, 2, 95});
+    WriteProgram(box.Path("loop.ti"), {1, 2, 3});
+    QFile damaged(box.Path("short.ti"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("abc") == 3);
+    damaged.close();
+    QDir().mkpath(box.Path("folder.ti"));
+    const QByteArray before = ReadAll(autosave);
+
+    NorvaneSession session(box.Options({name.startsWith('"') ? '"' + box.Path(name.mid(1)) : box.Path(name)}));
     QVERIFY(session.StartUp());
-    QCOMPARE(FirstSteps(session.Calc(), 3), (QList<int>{0, 0, 0}));
-    QVERIFY(box.errors.isEmpty());  // a missing file is not reported
+    QCOMPARE(box.errors.size(), 1);
+    QVERIFY2(box.errors[0].contains(reason, Qt::CaseInsensitive), qPrintable(box.errors[0]));
+    QCOMPARE(session.LoadedPath(), autosave);
+    QCOMPARE(FirstSteps(session.Calc(), 6), (QList<int>{76, 11, 1, 85, 2, 95}));
     session.Exit();
+    QCOMPARE(ReadAll(autosave), before);
 }
 
 void StartupTest::settingsAreLoadedAndSaved()

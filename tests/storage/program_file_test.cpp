@@ -159,18 +159,20 @@ TEST(ProgramFile, MissingFilesAndFailedWrites) {
     EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"Only a memo");
     EXPECT_EQ(f.calc.registers[1], CNombre(3, 12));
 
-    // Saving into a folder that does not exist: "CreateFile", and the memo fails too.
+    // Saving into a folder that does not exist: one "CreateFile" naming the
+    // file; the memo is not tried for a program that was not written.
+    storage::SetMemoTexts(f.calc, {L"T"});
     EXPECT_FALSE(SaveProgramFile(f.calc, f.folder / "none" / "p.ti"));
-    ASSERT_EQ(f.host.messages.size(), 2u);
+    ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].caption, L"CreateFile");
     EXPECT_EQ(f.host.messages[0].errorCode, ENOENT);
-    EXPECT_EQ(f.host.messages[1].caption, L"Unable to write memo file");
+    EXPECT_EQ(f.host.messages[0].text, storage::WideFromPath(f.folder / "none" / "p.ti"));
 
-    // A name taken by a folder: the file is written aside but cannot replace it.
+    // A name taken by a folder: refused before anything is written.
     f.host.messages.clear();
     std::filesystem::create_directories(f.folder / "busy.ti" / "inside");
     EXPECT_FALSE(SaveProgramFile(f.calc, f.folder / "busy.ti"));
-    EXPECT_EQ(f.host.Captions(), L"Unable to write program file");
+    EXPECT_EQ(f.host.Captions(), L"CreateFile");
     EXPECT_TRUE(std::filesystem::is_directory(f.folder / "busy.ti" / "inside"));
 }
 
