@@ -30,22 +30,27 @@ std::vector<ListingLine> ListingFileLines(ProgramArea area)
     return FormatListing(area, 0, ListedLength(area) - 1, ListingRules::File);
 }
 
+// The lines reach the printer only once the file is in place: a listing that
+// failed prints nothing.
 bool WriteListing(ProgramArea area, std::wstring_view path, CalcHost* host)
 {
+    const std::vector<ListingLine> lines = ListingFileLines(area);
     storage::AtomicFile file(PathFromWide(path));
     if (file.Open()) {
         file.Write(storage::EncodeUtf16LittleEndian(std::wstring(), true));
-        for (const ListingLine& line : ListingFileLines(area)) {
-            const std::wstring text = line.Text();
-            if (host)
-                host->PrinterLine(text);
-            file.Write(storage::EncodeUtf16LittleEndian(text + L"\r\n", false));
-        }
+        for (const ListingLine& line : lines)
+            file.Write(storage::EncodeUtf16LittleEndian(line.Text() + L"\r\n", false));
     }
     const storage::WriteResult result = file.Commit();
-    if (!result.ok() && host)
-        host->ShowSystemError(CreateFailureCaption, result.error);
-    return result.ok();
+    if (!host)
+        return result.ok();
+    if (!result.ok()) {
+        host->ShowSystemError(CreateFailureCaption, result.error, std::wstring(path));
+        return false;
+    }
+    for (const ListingLine& line : lines)
+        host->PrinterLine(line.Text());
+    return true;
 }
 
 bool WriteListing(CCalc& calc, std::wstring_view path)

@@ -111,17 +111,25 @@ TEST(ListingFile, ReplacesAnOldFileWhole)
     EXPECT_EQ(TempFolder::Read(folder / "ti59.txt"), Utf16(CrLfLines(ZeroSteps(0, 20)), true));
 }
 
-TEST(ListingFile, CreateFailureIsReportedAndWritesNothing)
+TEST(ListingFile, CreateFailureIsReportedAndPrintsNothing)
 {
-    TempFolder folder;
-    PrinterCalc p;
-    p.Program({42, 5});
-    EXPECT_FALSE(WriteListing(p.calc, (folder / "missing" / "ti59.txt").wstring()));
-    ASSERT_EQ(p.host.errors.size(), 1u);
-    EXPECT_EQ(p.host.errors[0].caption, L"Cr\u00e9ation listing");
-    EXPECT_EQ(p.host.errors[0].code, ENOENT);
-    EXPECT_TRUE(p.host.printed.empty());
-    EXPECT_TRUE(folder.Entries().empty());
+    struct Case { const char* name; const char* target; int error; } cases[] = {
+        {"missing folder", "missing/ti59.txt", ENOENT},
+        {"folder in the way", "busy", EISDIR},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TempFolder folder;
+        std::filesystem::create_directories(folder / "busy" / "inside");
+        PrinterCalc p;
+        p.Program({42, 5});
+        EXPECT_FALSE(WriteListing(p.calc, (folder / test.target).wstring()));
+        ASSERT_EQ(p.host.errors.size(), 1u);
+        EXPECT_EQ(p.host.errors[0].caption, L"Cr\u00e9ation listing");
+        EXPECT_EQ(p.host.errors[0].code, test.error);
+        EXPECT_TRUE(p.host.printed.empty());
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"busy"});
+    }
 }
 
 TEST(ListingFile, ListsTheSelectedLibraryProgram)
