@@ -87,7 +87,8 @@ void CCalc::CompleteRegisterInstruction(uint8_t key)
         if (!prefixInv) {
             reg = reg * x;
         } else if (x.IsZero()) {
-            reg = reg.IsNegative() ? CNombre::MaxNegative : CNombre::MaxPositive;
+            // As the keyboard's division by zero: the largest value, whatever the sign.
+            reg = CNombre::MaxPositive;
             errorFlag = 1;
         } else {
             reg = reg / x;

@@ -83,7 +83,7 @@ const ProgramCase kRegisters[] = {
     {"LBL A 6 STO IND 0 1 R/S", "100 STO 0 1 A", "6.", true},
     {"LBL A 6 STO IND 0 1 R/S", "1 +/- STO 0 1 A", "6.", true},
     {"LBL A 9 EE 99 SUM 0 1 SUM 0 1 RCL 0 1 R/S", "A", "9.9999999 99", true},
-    {"LBL A 0 INV PRD 0 1 RCL 0 1 R/S", "2 +/- STO 0 1 A", "-9.9999999 99", true},
+    {"LBL A 0 INV PRD 0 1 RCL 0 1 R/S", "2 +/- STO 0 1 A", "9.9999999 99", true},
     // In learn mode the operand of HIR and Fix is one plain step per key.
     {"LBL A HIR 3 R/S", "5 A CLR HIR 1 3", "5.", false},
     {"LBL A 1 FIX 2 R/S", "A", "1.00", false},

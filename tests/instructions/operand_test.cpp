@@ -40,6 +40,8 @@ const KeyCase kRegisters[] = {
     {"2 STO 0 1 3 PRD 0 1 RCL 0 1", "6.", false},
     {"6 STO 0 1 3 INV PRD 0 1 RCL 0 1", "2.", false},
     {"6 STO 0 1 0 INV PRD 0 1 RCL 0 1", "9.9999999 99", true},
+    // Division by zero gives the largest positive value whatever the dividend's sign.
+    {"5 +/- STO 0 1 0 INV PRD 0 1 RCL 0 1", "9.9999999 99", true},
     {"2 STO 0 1 3 EXC 0 1", "2.", false},
     {"2 STO 0 1 3 EXC 0 1 RCL 0 1", "3.", false},
     {"9 EE 99 STO 0 1 SUM 0 1 RCL 0 1", "9.9999999 99", true},
