@@ -38,6 +38,9 @@ public:
     // One printed line of at most 20 characters, already written to the print file
     // if one is set. Front ends show it (printer window, standard output).
     virtual void PrinterLine(const std::wstring& /*line*/) {}
+    // The print file could not be opened for a printing operation; its lines
+    // still reach PrinterLine.
+    virtual void PrintFileFailed(const std::wstring& /*path*/, int /*errorCode*/) {}
 
     // --- files asked for from the keyboard ---
     // Return an empty string when the user gave no name (or the front end has no dialog).

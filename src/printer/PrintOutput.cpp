@@ -4,6 +4,7 @@
 #include "printer/WideText.h"
 #include "storage/TextCodec.h"
 
+#include <cerrno>
 #include <string>
 
 PrintOutput::PrintOutput(std::wstring_view path, CalcHost* host) : path_(path), host_(host) {}
@@ -20,12 +21,16 @@ bool PrintOutput::Open()
         return true;
     if (dropped_)
         return false;
+    errno = 0;
     file_ = std::fopen(PathFromWide(path_).c_str(), "ab");
     if (!file_ || std::fseek(file_, 0, SEEK_END) != 0) {
+        const int error = errno;
         if (file_)
             std::fclose(file_);
         file_ = nullptr;
         dropped_ = true;
+        if (host_)
+            host_->PrintFileFailed(std::wstring(path_), error);
         return false;
     }
     if (std::ftell(file_) == 0) {
@@ -37,9 +42,7 @@ bool PrintOutput::Open()
 
 void PrintOutput::Line(std::wstring_view line)
 {
-    if (!Open())
-        return;
-    if (file_) {
+    if (Open() && file_) {
         std::wstring text(line);
         text += L"\r\n";
         const auto bytes = storage::EncodeUtf16LittleEndian(text, false);

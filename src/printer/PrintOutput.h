@@ -17,8 +17,8 @@ public:
     PrintOutput(const PrintOutput&) = delete;
     PrintOutput& operator=(const PrintOutput&) = delete;
 
-    // A print file that is set but cannot be opened drops the operation's
-    // lines, on the file and on the host alike, without a message.
+    // A print file that is set but cannot be opened is reported to the host
+    // once per operation; the lines still reach the host, which shows the paper.
     void Line(std::wstring_view line);
 
 private:

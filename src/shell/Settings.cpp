@@ -1,6 +1,9 @@
 #include "shell/Settings.h"
 
+#include "shell/StateFolder.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -71,9 +74,13 @@ QString DefaultWriteFolder()
     return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
+// Many accounts have no documents folder; printing must not go nowhere.
 QString DefaultPrintFile()
 {
-    return DefaultWriteFolder() + QDir::separator() + QStringLiteral("TI59.txt");
+    const QString documents = DefaultWriteFolder();
+    const QString folder = QFileInfo(documents).isDir() ? documents
+                                                        : QDir::toNativeSeparators(SettingsFolder(DefaultSettingsBase()));
+    return folder + QDir::separator() + QStringLiteral("TI59.txt");
 }
 
 void LoadSettings(Settings& settings, QSettings& store)

@@ -37,6 +37,7 @@ void SaveSettings(const Settings& settings, QSettings& store);
 void LoadSettings();
 void SaveSettings();
 
-// The user's Documents folder and the print file in it.
+// The user's Documents folder, and the print file in it (in the state folder
+// when there is no Documents folder).
 QString DefaultWriteFolder();
 QString DefaultPrintFile();

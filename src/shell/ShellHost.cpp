@@ -73,6 +73,11 @@ void ShellHost::PrinterLine(const std::wstring& line)
     WritePrinterLine(QString::fromStdWString(line));
 }
 
+void ShellHost::PrintFileFailed(const std::wstring& path, int errorCode)
+{
+    NotePrintFileFailure(QString::fromStdWString(path), errorCode);
+}
+
 std::wstring ShellHost::AskSaveProgramPath()
 {
     return PickFile(SaveProgramRequest(window_)).toStdWString();

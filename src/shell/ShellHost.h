@@ -26,6 +26,7 @@ public:
 
     void ReloadLabelStrip() override;
     void PrinterLine(const std::wstring& line) override;
+    void PrintFileFailed(const std::wstring& path, int errorCode) override;
     // The file dialogs behind Write, INV Write and List from the keyboard.
     std::wstring AskSaveProgramPath() override;
     std::wstring AskLoadProgramPath() override;

@@ -22,6 +22,7 @@ public:
     std::vector<std::wstring> printed;
     std::vector<std::string> traces;
     std::vector<Error> errors;
+    std::vector<int> printFileFailures;
     std::wstring listingPath;
     int listingQuestions = 0;
     // With a debugger open, its refreshes are recorded as "registers 3-3".
@@ -35,6 +36,7 @@ public:
     void RefreshFlags() override { refreshes.push_back("flags"); }
 
     void PrinterLine(const std::wstring& line) override { printed.push_back(line); }
+    void PrintFileFailed(const std::wstring&, int code) override { printFileFailures.push_back(code); }
     void Trace(const std::string& line) override { traces.push_back(line); }
     std::wstring AskListingPath() override
     {

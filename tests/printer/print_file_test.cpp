@@ -8,6 +8,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -60,11 +61,12 @@ TEST(PrintFile, WithNoPrintFileTheLinesStillReachTheHost)
     EXPECT_TRUE(folder.Entries().empty());
 }
 
-TEST(PrintFile, OneThatCannotBeOpenedDropsTheOutputAndNothingElse)
+TEST(PrintFile, OneThatCannotBeOpenedStillReachesThePaperAndIsReportedPerOperation)
 {
     TempFolder folder;
-    const std::filesystem::path unusable[] = {folder / "missing" / "paper.txt", folder.path()};
-    for (const std::filesystem::path& path : unusable) {
+    const std::pair<std::filesystem::path, int> unusable[] = {{folder / "missing" / "paper.txt", ENOENT},
+                                                              {folder.path(), EISDIR}};
+    for (const auto& [path, error] : unusable) {
         PrinterCalc p;
         p.SetPrintFile(path);
         CPrinter printer(p.calc);
@@ -72,7 +74,8 @@ TEST(PrintFile, OneThatCannotBeOpenedDropsTheOutputAndNothingElse)
         printer.PrintValueWithAlpha(Num(L"3"));
         printer.PrintRegisters(0);
         printer.Advance();
-        EXPECT_TRUE(p.host.printed.empty()) << path;
+        EXPECT_EQ(p.host.printed.size(), 102u) << path;
+        EXPECT_EQ(p.host.printFileFailures, std::vector<int>(3, error)) << path;
         EXPECT_TRUE(p.host.errors.empty()) << path;
         EXPECT_FALSE(p.calc.errorFlag) << path;
         EXPECT_EQ(std::wstring(p.calc.alphaLine), L"          3.    BCDE") << path;

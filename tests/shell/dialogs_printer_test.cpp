@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <cerrno>
 
 namespace {
 const QStringList kPrinted{"         1.", "  2.5  +", "  STO 05", "        3.", "ALPHA LINE"};
@@ -22,6 +24,7 @@ private slots:
     void copySelectedLines();
     void clearEmptiesTheList();
     void widthFixedHeightFree();
+    void printFileFailureIsOneStatusLine();
 };
 
 void DialogsPrinterTest::linesReachOnlyAnOpenWindow()
@@ -102,6 +105,25 @@ void DialogsPrinterTest::widthFixedHeightFree()
     QCOMPARE(dialog.list->geometry().topLeft(), QPoint(16, 16));
     QCOMPARE(dialog.clearButton->geometry().bottom(), 700 - 16 - 1);
     QCOMPARE(dialog.copyButton->x(), dialog.clearButton->width() + 32);
+}
+
+// Lines still reach the window; the failure is told once, in the window,
+// whether it was open at the time or opened later.
+void DialogsPrinterTest::printFileFailureIsOneStatusLine()
+{
+    NotePrintFileFailure("/nowhere/TI59.txt", ENOENT);
+    auto* dialog = new CPrinterDlg;
+    RunModeless(*dialog, nullptr, 0, 0);
+    QVERIFY(dialog->status->isVisible());
+    QCOMPARE(dialog->status->text(), QString("Not saved to /nowhere/TI59.txt: No such file or directory"));
+    NotePrintFileFailure("/other/TI59.txt", EACCES);
+    QVERIFY(dialog->status->text().contains("/nowhere/"));
+    for (const QString& line : kPrinted)
+        WritePrinterLine(line);
+    QCOMPARE(dialog->list->count(), kPrinted.size());
+    QVERIFY(dialog->list->geometry().bottom() < dialog->status->geometry().top());
+    QVERIFY(dialog->status->geometry().bottom() < dialog->clearButton->geometry().top());
+    delete dialog;
 }
 
 QTEST_MAIN(DialogsPrinterTest)

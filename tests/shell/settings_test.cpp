@@ -7,7 +7,9 @@
 #include "shell/Skin.h"
 #include "shell/SystemError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +49,8 @@ private slots:
     void streamOfMissingResource();
 
     void moduleSlotStore();
+    void printFileDefault_data();
+    void printFileDefault();
 };
 
 void SettingsTest::defaultsWhenNothingIsStored()
@@ -63,6 +67,34 @@ void SettingsTest::defaultsWhenNothingIsStored()
     QCOMPARE(settings.DureeClignotement, 200u);
     QCOMPARE(settings.Gauche, 100);
     QCOMPARE(settings.Haut, 100);
+}
+
+void SettingsTest::printFileDefault_data()
+{
+    QTest::addColumn<bool>("hasDocuments");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("documents folder") << true << "Documents";
+    QTest::newRow("no documents folder: the state folder") << false << "data/Brivet/Norvane";
+}
+
+void SettingsTest::printFileDefault()
+{
+    QFETCH(bool, hasDocuments);
+    QFETCH(QString, folder);
+    QTemporaryDir home;
+    if (hasDocuments)
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+    const QByteArray keptHome = qgetenv("HOME"), keptConfig = qgetenv("XDG_CONFIG_HOME"),
+                     keptData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    const QString printFile = DefaultPrintFile();
+    qputenv("HOME", keptHome);
+    keptConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", keptConfig);
+    keptData.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", keptData);
+    QCOMPARE(printFile, home.path() + "/" + folder + "/TI59.txt");
+    QVERIFY(QFileInfo(printFile).dir().exists());
 }
 
 void SettingsTest::storedValuesLoad_data()
@@ -185,10 +217,11 @@ void SettingsTest::systemErrorGoesToTheSink()
     QStringList seen;
     SetSystemErrorSink([&](const QString& caption, const QString& text) { seen << caption << text; });
     ShowSystemError(QStringLiteral("Cannot load background"), ENOENT);
-    ShowSystemError(QStringLiteral("Write"), EIO, QStringLiteral("The disk said no."));
+    ShowSystemError(QStringLiteral("Write"), EIO, QStringLiteral("/tmp/prog.ti"));
+    ShowSystemError(QStringLiteral("Read"), 0, QStringLiteral("The file is too short."));
     SetSystemErrorSink({});
     QCOMPARE(seen, (QStringList{"Cannot load background", "No such file or directory", "Write",
-                                "The disk said no."}));
+                                "/tmp/prog.ti: Input/output error", "Read", "The file is too short."}));
 }
 
 void SettingsTest::streamReadsToTheEnd()

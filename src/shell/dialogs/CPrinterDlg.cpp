@@ -3,16 +3,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
 
+#include "shell/SystemError.h"
+
 Q_LOGGING_CATEGORY(lcPrinterDlg, "norvane.printer.window", QtWarningMsg)
 
 namespace {
 CPrinterDlg* openPrinterDialog = nullptr;
+QString& PrintFileStatus()
+{
+    static QString status;
+    return status;
+}
 const QString kTwentyColumns = "01234567890123456789";
 constexpr int kExtraWidth = 38;
 }
@@ -21,7 +29,8 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
     : CDlg(kTemplate, parent),
       list(new QListWidget(this)),
       clearButton(new QPushButton("C&lear", this)),
-      copyButton(new QPushButton("&Copy", this))
+      copyButton(new QPushButton("&Copy", this)),
+      status(new QLabel(PrintFileStatus(), this))
 {
     setWindowTitle("TI Printer");
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -29,6 +38,8 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     BindCommand(clearButton, kClear);
     BindCommand(copyButton, kCopy);
+    status->setWordWrap(true);
+    status->setVisible(!status->text().isEmpty());
     openPrinterDialog = this;
 }
 
@@ -92,6 +103,13 @@ bool CPrinterDlg::OnCommand(int id)
     }
 }
 
+void CPrinterDlg::ShowStatus(const QString& text)
+{
+    status->setText(text);
+    status->show();
+    RecalcLayout();
+}
+
 void CPrinterDlg::AppendLine(const QString& line)
 {
     list->addItem(line);
@@ -121,7 +139,10 @@ void CPrinterDlg::RecalcLayout()
     const int h = height();
     const int bh = buttonSize_.height();
     qCDebug(lcPrinterDlg, "RecalcLayout : largeur=%d, hauteur=%d", w, h);
-    list->setGeometry(kGap, kGap, std::max(0, w - 2 * kGap), std::max(0, h - bh - 3 * kGap));
+    const int statusHeight = status->isVisible() ? status->heightForWidth(w - 2 * kGap) : 0;
+    const int statusSpace = status->isVisible() ? statusHeight + kGap : 0;
+    list->setGeometry(kGap, kGap, std::max(0, w - 2 * kGap), std::max(0, h - bh - 3 * kGap - statusSpace));
+    status->setGeometry(kGap, h - bh - 2 * kGap - statusHeight, w - 2 * kGap, statusHeight);
     clearButton->move(kGap, h - bh - kGap);
     copyButton->move(buttonSize_.width() + 2 * kGap, h - bh - kGap);
 }
@@ -130,4 +151,13 @@ void WritePrinterLine(const QString& line)
 {
     if (CPrinterDlg* dialog = CPrinterDlg::Instance())
         dialog->AppendLine(line);
+}
+
+void NotePrintFileFailure(const QString& path, int errorCode)
+{
+    if (!PrintFileStatus().isEmpty())
+        return;
+    PrintFileStatus() = QStringLiteral("Not saved to %1: %2").arg(path, SystemErrorText(errorCode));
+    if (CPrinterDlg* dialog = CPrinterDlg::Instance())
+        dialog->ShowStatus(PrintFileStatus());
 }

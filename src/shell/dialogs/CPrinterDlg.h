@@ -6,6 +6,7 @@
 
 #include <QFont>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -26,6 +27,7 @@ public:
     bool OnCommand(int id) override;
 
     void AppendLine(const QString& line);
+    void ShowStatus(const QString& text);
     // The selected lines in list order, each ended by a line feed.
     QString SelectedText() const;
     int FixedWidth() const { return fixedWidth_; }
@@ -33,6 +35,8 @@ public:
     QListWidget* list;
     QPushButton* clearButton;
     QPushButton* copyButton;
+    // Why the print file is not being written, when it is not.
+    QLabel* status;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -46,5 +50,8 @@ private:
 };
 
 // One printed line for the printer window, when it is open. The engine has
-// already written the line to the print file.
+// already written the line to the print file, if it could.
 void WritePrinterLine(const QString& line);
+// The print file could not be written: the printer window says so, once a
+// session (a box per line would bury the user).
+void NotePrintFileFailure(const QString& path, int errorCode);
