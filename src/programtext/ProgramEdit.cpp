@@ -14,8 +14,9 @@ bool IsJump(int code)
 
 // Rewrites the addresses of the instructions outside the inserted steps;
 // a listing walk tells addresses (a hundreds digit, then two digits) from
-// everything else.
-int MoveAddresses(ProgramSteps1000& steps, int at, int removed, int inserted)
+// everything else. An address at or past the old end names a step not yet
+// written (a forward jump typed ahead of its target) and stays as typed.
+int MoveAddresses(ProgramSteps1000& steps, int at, int removed, int inserted, int oldEnd)
 {
     const std::vector<ListingLine> lines = FormatListing(steps, 0, ProgramSteps - 1);
     const int shift = inserted - removed;
@@ -27,7 +28,7 @@ int MoveAddresses(ProgramSteps1000& steps, int at, int removed, int inserted)
         if (lines[i].field != ListingField::Hundreds || (instruction >= at && instruction < at + inserted))
             continue;
         const int address = lines[i].code * 100 + lines[i + 1].code;
-        if (address < at + removed)
+        if (address < at + removed || address >= oldEnd)
             continue;
         const int target = std::clamp(address + shift, 0, ProgramSteps - 1);
         steps[static_cast<std::size_t>(lines[i].step)] = static_cast<std::uint8_t>(target / 100);
@@ -55,7 +56,7 @@ ProgramEdit ReplaceSteps(const ProgramSteps1000& program, int at, int removed,
     edit.steps.emplace();
     std::copy(edited.begin(), edited.end(), edit.steps->begin());
     if (moveAddresses && static_cast<int>(inserted.size()) != removed)
-        edit.moved = MoveAddresses(*edit.steps, at, removed, static_cast<int>(inserted.size()));
+        edit.moved = MoveAddresses(*edit.steps, at, removed, static_cast<int>(inserted.size()), ProgramEnd(program));
     return edit;
 }
 

@@ -40,6 +40,27 @@ TEST(ProgramEdit, AddressesPastTheChangeMoveWithTheirTargets)
     }
 }
 
+TEST(ProgramEdit, JumpsToStepsNotYetWrittenStayAsTyped)
+{
+    // GTO 050 typed before its target exists, then SBR 003; the program ends at 6.
+    const ProgramSteps1000 program = Program({61, 0, 50, 71, 0, 3});
+    const std::uint8_t nop[] = {68};
+    const struct {
+        int at;
+        ProgramSteps1000 expected;
+        int moved;
+    } cases[] = {
+        {3, Program({61, 0, 50, 68, 71, 0, 4}), 1}, // inside: only SBR 003 follows its target
+        {6, Program({61, 0, 50, 71, 0, 3, 68}), 0}, // appended: nothing moves
+    };
+    for (const auto& c : cases) {
+        const ProgramEdit edit = ReplaceSteps(program, c.at, 0, nop, true);
+        ASSERT_TRUE(edit.steps);
+        EXPECT_EQ(*edit.steps, c.expected) << c.at;
+        EXPECT_EQ(edit.moved, c.moved) << c.at;
+    }
+}
+
 TEST(ProgramEdit, StepsPushedPastTheEndMustBeEmpty)
 {
     ProgramSteps1000 full{};
