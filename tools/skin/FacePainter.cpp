@@ -11,6 +11,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <cmath>
 
 namespace {
 constexpr int kWidth = 389;
@@ -58,13 +59,22 @@ void DrawLegend(QPainter& painter, const QString& legend, double centerX, double
     }
 }
 
-void AddGrain(QImage& image, const QPainterPath& area, int strength)
+// Noise on every pixel of the image inside the area, whatever the scale.
+void AddGrain(QImage& image, const QPainterPath& area, double scale, int strength)
 {
+    QImage inside(image.size(), QImage::Format_Grayscale8);
+    inside.fill(0);
+    {
+        QPainter painter(&inside);
+        painter.scale(scale, scale);
+        painter.fillPath(area, Qt::white);
+    }
     QRandomGenerator random(59);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const uchar* mask = inside.constScanLine(y);
         for (int x = 0; x < image.width(); ++x) {
-            if (!area.contains(QPointF(x + 0.5, y + 0.5)))
+            if (mask[x] < 128)
                 continue;
             const int d = static_cast<int>(random.bounded(2 * strength + 1)) - strength;
             const QRgb p = line[x];
@@ -89,7 +99,7 @@ void PaintBody(QPainter& painter)
     painter.strokePath(body, QPen(QBrush(rim), 2.5));
 }
 
-void PaintTopPanel(QPainter& painter)
+void PaintTopPanel(QPainter& painter, double scale)
 {
     const QRectF panel(20, 16, 349, 238);
     QLinearGradient metal(0, panel.top(), 0, panel.bottom());
@@ -98,13 +108,15 @@ void PaintTopPanel(QPainter& painter)
     QPainterPath shape;
     shape.addRoundedRect(panel, 14, 14);
     painter.fillPath(shape, metal);
-    // Brushed lines.
+    // Brushed lines, one to a row of pixels at any scale.
     painter.save();
     painter.setClipPath(shape);
     QRandomGenerator random(7);
-    for (int y = static_cast<int>(panel.top()); y < panel.bottom(); ++y) {
-        painter.setPen(QColor(255, 255, 255, static_cast<int>(random.bounded(9))));
-        painter.drawLine(QPointF(panel.left(), y + 0.5), QPointF(panel.right(), y + 0.5));
+    const int rows = static_cast<int>(panel.height() * scale);
+    for (int row = 0; row < rows; ++row) {
+        const double y = panel.top() + (row + 0.5) / scale;
+        painter.setPen(QPen(QColor(255, 255, 255, static_cast<int>(random.bounded(9))), 0));
+        painter.drawLine(QPointF(panel.left(), y), QPointF(panel.right(), y));
     }
     painter.restore();
     painter.setPen(QPen(QColor(0x16, 0x14, 0x12), 1.2));
@@ -227,21 +239,27 @@ QPainterPath BodyOutline()
     return path;
 }
 
-QImage PaintFace()
+QImage ScaledCanvas(int width, int height, double scale, QImage::Format format)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    return QImage(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)), format);
+}
+
+QImage PaintFace(double scale)
+{
+    QImage image = ScaledCanvas(kWidth, kHeight, scale, QImage::Format_RGB32);
     image.fill(QColor(0x1e, 0x1b, 0x19));
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(scale, scale);
         PaintBody(painter);
     }
-    AddGrain(image, BodyOutline(), 3);
+    AddGrain(image, BodyOutline(), scale, 3);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintTopPanel(painter);
+    painter.scale(scale, scale);
+    PaintTopPanel(painter, scale);
     PaintDisplayWindow(painter);
     PaintCardSlot(painter);
     for (int row = 0; row < kKeyRows; ++row)
@@ -251,13 +269,16 @@ QImage PaintFace()
     return image;
 }
 
-QImage PaintOutline()
+QImage PaintOutline(double scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+    QImage image = ScaledCanvas(kWidth, kHeight, scale, QImage::Format_ARGB32);
     image.fill(qRgba(0, 0, 255, 255));
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(scale, scale);
     painter.fillPath(BodyOutline(), Qt::transparent);
-    return image;
+    painter.end();
+    // Two colours: a palette keeps the file, and the picture decoded, small.
+    return image.convertToFormat(QImage::Format_Indexed8);
 }

@@ -78,12 +78,13 @@ void DrawCellText(QPainter& painter, const QString& text, int left, int width)
 }
 }  // namespace
 
-QImage PaintLedGlyphs()
+QImage PaintLedGlyphs(double scale)
 {
-    QImage image(218, 32, QImage::Format_RGB32);
+    QImage image = ScaledCanvas(218, 32, scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLedCore);
     painter.drawRect(QRectF(0, kTop + kDigitHeight - 2.2, 2, 2.6));  // the decimal point
@@ -94,12 +95,13 @@ QImage PaintLedGlyphs()
     return image;
 }
 
-QImage PaintIndicators()
+QImage PaintIndicators(double scale)
 {
-    QImage image(208, 16, QImage::Format_RGB32);
+    QImage image = ScaledCanvas(208, 16, scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(10);
     font.setBold(true);

@@ -1,10 +1,24 @@
-// Writes the calculator's pictures into the folder given as argument.
+// Writes the calculator's pictures into the folder given as argument, each
+// drawn at every scale the program shows them at.
 
 #include "Painters.h"
+
+#include "shell/ArtScale.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+
+namespace {
+bool Save(const QDir& folder, const QImage& image, const QString& name, int quality)
+{
+    const QString path = folder.filePath(name);
+    if (image.save(path, nullptr, quality))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -15,23 +29,20 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const struct {
-        QImage image;
-        const char* name;
-        int quality;
-    } outputs[] = {
-        {PaintFace(), "face.jpg", 92},
-        {PaintOutline(), "outline.png", -1},
-        {PaintLedGlyphs(), "led.png", -1},
-        {PaintIndicators(), "indicators.png", -1},
-        {PaintIcon(64), "icon.png", -1},
-    };
-    for (const auto& output : outputs) {
-        const QString path = folder.filePath(QString::fromLatin1(output.name));
-        if (!output.image.save(path, nullptr, output.quality)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
+    for (const double scale : kArtScales) {
+        const struct {
+            QImage image;
+            const char* name;
+            int quality;
+        } outputs[] = {
+            {PaintFace(scale), "face.jpg", 92},
+            {PaintOutline(scale), "outline.png", -1},
+            {PaintLedGlyphs(scale), "led.png", -1},
+            {PaintIndicators(scale), "indicators.png", -1},
+        };
+        for (const auto& output : outputs)
+            if (!Save(folder, output.image, AtScale(QString::fromLatin1(output.name), scale), output.quality))
+                return 1;
     }
-    return 0;
+    return Save(folder, PaintIcon(64), QStringLiteral("icon.png"), -1) ? 0 : 1;
 }
