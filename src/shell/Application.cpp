@@ -89,8 +89,10 @@ bool NorvaneSession::StartUp()
     CopyPath(TheSettings().PrintFile, calc_->printFilePath);
     CopyPath(TheSettings().WriteFolder, calc_->writeFolderPath);
 
-    if (std::optional<SkinImages> skin = PrepareSkin(options_.skin)) {
+    const double zoom = TheSettings().Zoom / 100.0;
+    if (std::optional<SkinImages> skin = PrepareSkin(options_.skin, qApp->devicePixelRatio() * zoom)) {
         window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin));
+        window_->ChooseZoom(static_cast<int>(TheSettings().Zoom));
         window_->modules = modules_.get();
         window_->ReloadLabelStrip();
         host_.AttachWindow(window_.get());

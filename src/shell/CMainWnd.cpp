@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -34,6 +35,17 @@ constexpr IndicatorCell kInvCell{38, 26, 106};
 constexpr int kAngleSourceX = 70;
 constexpr int kAngleWidth = 46;
 constexpr int kAngleTargetX = 140;
+
+// Shows where the window's shape, in whole window pixels, reaches past the
+// outline drawn at a finer scale.
+const QColor kEdgeColor(0x1e, 0x1b, 0x19);
+
+// Draws the part of a picture drawn at scale that covers source (client
+// pixels) over target.
+void DrawPart(QPainter& painter, const QRectF& target, const QImage& picture, const QRectF& source, double scale)
+{
+    painter.drawImage(target, picture, QRectF(source.topLeft() * scale, source.size() * scale));
+}
 }  // namespace
 
 CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
@@ -45,11 +57,11 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    setFixedSize(kClientWidth, kClientHeight);
-    skinOrigin = QPoint((kClientWidth - images.skin.width()) / 2, 1);
-    setMask(images.Shape());
-    move(TheSettings().Gauche, TheSettings().Haut);
+    skinOrigin = QPoint((kClientWidth - kSkinWidth) / 2, 1);
+    artRequest_ = images.scale;
     displayBitmap.fill(Qt::black);
+    SetZoom(kDefaultZoom);
+    move(TheSettings().Gauche, TheSettings().Haut);
 
     blinkTimer_.callOnTimeout(this, &CMainWnd::ToggleBlink);
     stepTimer_.setSingleShot(true);
@@ -71,13 +83,19 @@ CMainWnd::~CMainWnd()
     SetSystemErrorOwner(nullptr);
 }
 
-void CMainWnd::paintEvent(QPaintEvent*)
+void CMainWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, images.skin);
+    painter.fillRect(event->rect(), kEdgeColor);
+    painter.scale(Zoom(), Zoom());
+    // Pictures drawn for another scale than the window's are resampled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, DeviceScale() != images.scale);
+    const QImage& skin = DeviceSkin();
+    DrawPart(painter, QRectF(0, 0, kSkinWidth, kSkinHeight), skin, QRectF(0, 0, kSkinWidth, kSkinHeight),
+             deviceSkinScale_);
     if (pressedColumn >= 0 && pressedRow >= 0) {
         const QRect picture = KeyPictureRect(pressedColumn, pressedRow);
-        painter.drawImage(picture.topLeft(), images.skin, picture.translated(-2, -2));
+        DrawPart(painter, picture, skin, picture.translated(-2, -2), deviceSkinScale_);
     }
     PaintIndicators(painter);
     PaintDisplay(painter);
@@ -103,7 +121,7 @@ void CMainWnd::PaintIndicators(QPainter& painter) const
     auto cell = [&](const IndicatorCell& c, bool lit) {
         const QRect target(skinOrigin + QPoint(c.targetX, kIndicatorTop), QSize(c.width, kIndicatorHeight));
         if (lit)
-            painter.drawImage(target.topLeft(), images.indicators, QRect(c.sourceX, 0, c.width, kIndicatorHeight));
+            DrawPart(painter, target, images.indicators, QRect(c.sourceX, 0, c.width, kIndicatorHeight), images.scale);
         else
             painter.fillRect(target, Qt::black);
     };
@@ -116,14 +134,14 @@ void CMainWnd::PaintIndicators(QPainter& painter) const
 void CMainWnd::PaintDisplay(QPainter& painter) const
 {
     if (displayShown)
-        painter.drawImage(DisplayWindowRect().topLeft(), displayBitmap);
+        DrawPart(painter, DisplayWindowRect(), displayBitmap, QRect(QPoint(), kDisplayRect.size()), images.scale);
     else
         painter.fillRect(DisplayWindowRect(), Qt::black);
 }
 
 void CMainWnd::DrawIndicators()
 {
-    update(IndicatorRect());
+    UpdateArea(IndicatorRect());
 }
 
 void CMainWnd::DrawDisplay(bool showWhileRunning)
@@ -134,15 +152,17 @@ void CMainWnd::DrawDisplay(bool showWhileRunning)
     const QString text = QString::fromWCharArray(buffer);
     if (text != displayText)
         RenderDisplayText(text, exponent);
-    update(DisplayWindowRect());
+    UpdateArea(DisplayWindowRect());
 }
 
 void CMainWnd::RenderDisplayText(const QString& text, bool exponent)
 {
     displayBitmap.fill(Qt::black);
     QPainter painter(&displayBitmap);
+    const double scale = images.scale;
     auto glyph = [&](int sourceX, int x, int width) {
-        painter.drawImage(QPoint(x, 0), images.glyphs, QRect(sourceX, 0, width, kGlyphHeight));
+        DrawPart(painter, QRectF(x * scale, 0, width * scale, kGlyphHeight * scale), images.glyphs,
+                 QRect(sourceX, 0, width, kGlyphHeight), scale);
     };
     int x = exponent ? kLastCellX : kLastCellX - kCellPitch;
     for (qsizetype i = text.size() - 1; i >= 0; --i) {
@@ -182,7 +202,7 @@ void CMainWnd::CopyDisplayToClipboard()
 void CMainWnd::ReloadLabelStrip()
 {
     LoadStripTexts(stripTexts, memoProgram, calc, modules);
-    update(kMainWindowStripRect);
+    UpdateArea(kMainWindowStripRect);
 }
 
 void CMainWnd::closeEvent(QCloseEvent* event)

@@ -1,11 +1,14 @@
 #pragma once
 // The calculator in its shaped window: the skin, the LED display and the
 // indicators drawn over it, keys pressed by mouse or keyboard, and the
-// pacing of program runs.
+// pacing of program runs. The window is laid out in 1 times pixels (client
+// coordinates below); the user's zoom scales it, and its pictures are drawn
+// for the zoom times the screen's pixel ratio.
 
 #include "shell/KeyLayout.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
+#include "shell/ZoomSteps.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -35,13 +38,14 @@ public:
     ~CMainWnd() override;
 
     CCalc& calc;
-    const SkinImages images;
+    SkinImages images;
 
     QPoint skinOrigin;
     int pressedColumn = -1;
     int pressedRow = -1;
     bool secondPending = false;
     bool displayShown = true;
+    // At the pictures' scale.
     QImage displayBitmap{kDisplayRect.size(), QImage::Format_RGB32};
     QString displayText;
     qint64 lastKeyTick = 0;
@@ -84,6 +88,19 @@ public:
 
     void ShowContextMenu(const QPoint& globalPosition);
 
+    // --- zoom ---
+    int ZoomPercent() const { return zoomPercent_; }
+    double Zoom() const { return zoomPercent_ / 100.0; }
+    // Shows the window at exactly that zoom.
+    void SetZoom(int percent);
+    // The user's choice: reduced to fit the screen's height, then kept in the settings.
+    void ChooseZoom(int percent);
+    // Ctrl+Plus, Ctrl+Minus and Ctrl+0; false for any other key.
+    bool HandleZoomKey(const QKeyEvent& event);
+    // A client point in the zoomed window, and back.
+    QPoint ToWindow(QPointF client) const;
+    QPoint ToClient(QPointF window) const;
+
 signals:
     // The window was closed: the program ends, whatever other windows are open.
     void Closed();
@@ -97,8 +114,17 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    // Repaints a client rectangle wherever the zoom puts it.
+    void UpdateArea(const QRect& client);
+    // Loads the pictures again when the zoom or the screen needs another scale.
+    void UpdateArtwork();
+    // The skin at the window's own pixel density.
+    const QImage& DeviceSkin();
+    double DeviceScale() const { return Zoom() * devicePixelRatioF(); }
+    void KeepOnScreen();
     QRect KeyPictureRect(int column, int row) const;
     QRect DisplayWindowRect() const { return kDisplayRect.translated(skinOrigin); }
     QRect IndicatorRect() const;
@@ -131,4 +157,8 @@ private:
     bool pausing_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
+    int zoomPercent_ = kDefaultZoom;
+    double artRequest_ = 1;
+    QImage deviceSkin_;
+    double deviceSkinScale_ = 0;
 };

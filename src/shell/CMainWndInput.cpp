@@ -21,7 +21,7 @@ void CMainWnd::PressKey(int column, int row)
 {
     pressedColumn = column;
     pressedRow = row;
-    update(KeyPictureRect(column, row));
+    UpdateArea(KeyPictureRect(column, row));
 }
 
 void CMainWnd::ReleaseKey()
@@ -29,7 +29,7 @@ void CMainWnd::ReleaseKey()
     mouseHeld_ = false;
     if (pressedColumn < 0 || pressedRow < 0)
         return;
-    update(KeyPictureRect(pressedColumn, pressedRow));
+    UpdateArea(KeyPictureRect(pressedColumn, pressedRow));
     if (pressedColumn == kSecondColumn && pressedRow == kSecondRow) {
         secondPending = !secondPending;
     } else {
@@ -105,7 +105,7 @@ void CMainWnd::FinishTypedKeys()
 
 void CMainWnd::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint client = event->position().toPoint();
+    const QPoint client = ToClient(event->position());
     if (event->button() == Qt::RightButton) {
         ShowContextMenu(event->globalPosition().toPoint());
         return;
@@ -148,6 +148,8 @@ void CMainWnd::mouseReleaseEvent(QMouseEvent* event)
 
 void CMainWnd::keyPressEvent(QKeyEvent* event)
 {
+    if (HandleZoomKey(*event))
+        return;
     if (event->matches(QKeySequence::Copy)) {
         CopyDisplayToClipboard();
         return;

@@ -22,6 +22,21 @@ QAction* AddCommand(QMenu& menu, const QString& text, MainCommand command, Handl
     QObject::connect(action, &QAction::triggered, &menu, handler);
     return action;
 }
+
+// The window's zoom, the present one checked; Ctrl+0 brings back 100 %.
+void AddZoomMenu(QMenu& menu, CMainWnd& window)
+{
+    QMenu* zoom = menu.addMenu(QStringLiteral("&Zoom"));
+    for (const int percent : kZoomSteps) {
+        QString text = QStringLiteral("%1%").arg(percent);
+        if (percent == kDefaultZoom)
+            text += QStringLiteral("\tCtrl+0");
+        QAction* action = zoom->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(percent == window.ZoomPercent());
+        QObject::connect(action, &QAction::triggered, &menu, [&window, percent] { window.ChooseZoom(percent); });
+    }
+}
 }  // namespace
 
 void FillContextMenu(QMenu& menu, CMainWnd& window)
@@ -47,6 +62,7 @@ void FillContextMenu(QMenu& menu, CMainWnd& window)
         if (RunOptionsCommand(&window, TheSettings(), window.calc))
             window.RestartBlinkTimer();
     });
+    AddZoomMenu(menu, window);
     AddCommand(menu, QStringLiteral("&About"), kCommandAbout, [&window] { ShowAboutBox(&window); });
     menu.addSeparator();
     AddCommand(menu, QStringLiteral("E&xit"), kCommandExit, [&window] { window.close(); });

@@ -153,5 +153,5 @@ void CMainWnd::StartBlink()
 void CMainWnd::ToggleBlink()
 {
     displayShown = !displayShown;
-    update(DisplayWindowRect());
+    UpdateArea(DisplayWindowRect());
 }

@@ -97,6 +97,9 @@ void LoadSettings(Settings& settings, QSettings& store)
         settings.DureeClignotement = Settings{}.DureeClignotement;
     ReadNumber(store, "Gauche", settings.Gauche);
     ReadNumber(store, "Haut", settings.Haut);
+    ReadNumber(store, "Zoom", settings.Zoom);
+    if (!IsZoomStep(static_cast<int>(settings.Zoom)))
+        settings.Zoom = Settings{}.Zoom;
 }
 
 void SaveSettings(const Settings& settings, QSettings& store)
@@ -111,6 +114,7 @@ void SaveSettings(const Settings& settings, QSettings& store)
     store.setValue(QStringLiteral("DureeClignotement"), settings.DureeClignotement);
     store.setValue(QStringLiteral("Gauche"), settings.Gauche);
     store.setValue(QStringLiteral("Haut"), settings.Haut);
+    store.setValue(QStringLiteral("Zoom"), settings.Zoom);
     store.sync();
 }
 

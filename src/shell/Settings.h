@@ -2,6 +2,8 @@
 // The program's persisted settings. Loaded once at start-up and saved once
 // at exit; the options dialog and the main window change them in between.
 
+#include "shell/ZoomSteps.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -18,6 +20,8 @@ struct Settings {
     uint32_t DureeClignotement = 200;
     int32_t Gauche = 100;
     int32_t Haut = 100;
+    // The calculator window's zoom in percent, one of kZoomSteps.
+    uint32_t Zoom = kDefaultZoom;
 };
 
 // The one record the whole program uses.

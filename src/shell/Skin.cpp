@@ -1,12 +1,14 @@
 #include "shell/Skin.h"
 
+#include "shell/ArtScale.h"
 #include "shell/CResourceStream.h"
 #include "shell/SystemError.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QImageReader>
-#include <QPainter>
 #include <cerrno>
+#include <cmath>
 
 // The images live in this static library; the linker keeps them only when
 // something asks for them by name.
@@ -20,7 +22,24 @@ void EnsureSkinResources()
 }
 
 namespace {
-constexpr QRgb kOutside = qRgb(0, 0, 255);
+QSize Scaled(QSize size, double scale)
+{
+    return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
+}
+
+// Pixels where the outline is opaque (its pure blue) become holes.
+void CutOutline(QImage& skin, const QImage& outline)
+{
+    const QImage holes = outline.convertToFormat(QImage::Format_Alpha8);
+    const int width = std::min(skin.width(), holes.width());
+    for (int y = 0; y < std::min(skin.height(), holes.height()); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(skin.scanLine(y));
+        const uchar* hole = holes.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            if (hole[x] >= 128)
+                line[x] = 0;
+    }
+}
 
 std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QSize size)
 {
@@ -59,35 +78,41 @@ std::optional<QImage> LoadImageResource(const QString& path)
     return image;
 }
 
-QRegion SkinImages::Shape() const
+QRegion SkinImages::Shape(double zoom) const
 {
-    return QRegion(QBitmap::fromImage(skin.createMaskFromColor(kOutside, Qt::MaskInColor)));
+    // Each window pixel takes the skin pixel under its centre.
+    const QSize size = Scaled(skin.size(), zoom / scale);
+    const QImage sampled = skin.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                               .convertToFormat(QImage::Format_ARGB32);
+    return QRegion(QBitmap::fromImage(sampled.createMaskFromColor(qRgba(0, 0, 0, 0), Qt::MaskInColor)));
 }
 
-std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths)
+std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double deviceScale)
 {
     EnsureSkinResources();
-    const std::optional<QImage> face = LoadImageResource(paths.face);
+    // A skin drawn at one scale only is shown at that scale.
+    double scale = ArtScaleFor(deviceScale);
+    if (!QFile::exists(AtScale(paths.face, scale)))
+        scale = 1;
+    const std::optional<QImage> face = LoadImageResource(AtScale(paths.face, scale));
     if (!face)
         return std::nullopt;
     SkinImages images;
-    images.skin = QImage(face->size(), QImage::Format_ARGB32);
-    images.skin.fill(kOutside);
-    {
-        QPainter painter(&images.skin);
-        painter.drawImage(QRect(0, 0, kSkinWidth, kSkinHeight), *face,
-                          QRect(0, 0, kSkinWidth, kSkinHeight));
-        // The outline is optional: without it the whole rectangle shows.
-        CResourceStream outlineStream(paths.outline);
-        if (outlineStream.IsValid()) {
-            const QImage outline = QImageReader(&outlineStream).read();
-            painter.drawImage(0, 0, outline);
-        }
-    }
-    const auto indicators = LoadBitmap(paths.indicators, QStringLiteral("LoadBitmap(Indicateurs)"), {208, 16});
+    images.scale = scale;
+    images.paths = paths;
+    const QSize skinSize = Scaled({kSkinWidth, kSkinHeight}, scale);
+    images.skin = face->size() == skinSize ? *face : face->scaled(skinSize);
+    images.skin.convertTo(QImage::Format_ARGB32_Premultiplied);
+    // The outline is optional: without it the whole rectangle shows.
+    CResourceStream outlineStream(AtScale(paths.outline, scale));
+    if (outlineStream.IsValid())
+        CutOutline(images.skin, QImageReader(&outlineStream).read());
+    const auto indicators = LoadBitmap(AtScale(paths.indicators, scale), QStringLiteral("LoadBitmap(Indicateurs)"),
+                                       Scaled({208, 16}, scale));
     if (!indicators)
         return std::nullopt;
-    const auto glyphs = LoadBitmap(paths.glyphs, QStringLiteral("LoadBitmap(Affichage)"), {218, 32});
+    const auto glyphs = LoadBitmap(AtScale(paths.glyphs, scale), QStringLiteral("LoadBitmap(Affichage)"),
+                                   Scaled({218, 32}, scale));
     if (!glyphs)
         return std::nullopt;
     images.indicators = *indicators;

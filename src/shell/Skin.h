@@ -1,6 +1,7 @@
 #pragma once
 // The pictures the main window is drawn from: the calculator face composed
-// with its outline, the indicator strip and the LED glyph strip.
+// with its outline, the indicator strip and the LED glyph strip, all drawn
+// for one scale (see ArtScale.h).
 
 #include <QImage>
 #include <QRegion>
@@ -17,17 +18,21 @@ struct SkinResourcePaths {
     QString glyphs = QStringLiteral(":/skin/led.png");
 };
 
+// Sizes below are at 1 times; each picture is that size times its scale.
 struct SkinImages {
-    QImage skin;        // ARGB32, pure blue outside the calculator
+    double scale = 1;
+    SkinResourcePaths paths;  // to load the pictures again at another scale
+    QImage skin;        // premultiplied ARGB, transparent where the outline is blue
     QImage indicators;  // 208 x 16
     QImage glyphs;      // 218 x 32
-    // The skin's pixels that are not pure blue: the window's shape.
-    QRegion Shape() const;
+    // The skin's opaque pixels at a zoom, in the window's pixels: its shape.
+    QRegion Shape(double zoom = 1) const;
 };
 
-// Reports the first failure with ShowSystemError and gives nothing, so that
-// no window is made.
-std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths = {});
+// The pictures drawn for the smallest scale at least deviceScale (screen
+// pixels per window pixel). Reports the first failure with ShowSystemError
+// and gives nothing, so that no window is made.
+std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths = {}, double deviceScale = 1);
 
 // Makes the embedded pictures (and the icon) reachable by their ":/skin/" names.
 void EnsureSkinResources();

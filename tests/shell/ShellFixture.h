@@ -33,9 +33,11 @@ struct ShellFixture {
         SetSystemErrorSink({});
     }
 
+    // In the window's pixels, at its zoom.
     QPoint KeyCenter(int column, int row) const
     {
-        return window->skinOrigin + QPoint(KeyColumnX[column] + kKeyWidth / 2, KeyRowY[row] + kKeyHeight / 2);
+        return window->ToWindow(window->skinOrigin +
+                                QPoint(KeyColumnX[column] + kKeyWidth / 2, KeyRowY[row] + kKeyHeight / 2));
     }
     void Click(int column, int row) { ClickAt(KeyCenter(column, row)); }
     void ClickAt(QPoint point)

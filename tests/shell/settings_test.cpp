@@ -23,7 +23,7 @@ struct Store {
 };
 
 const QStringList kAllNames{"PrintFile", "WriteFolder", "DelaiRun", "DureePauseCourte",
-                            "DureePauseLongue", "DureeClignotement", "Gauche", "Haut"};
+                            "DureePauseLongue", "DureeClignotement", "Gauche", "Haut", "Zoom"};
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -111,6 +111,8 @@ void SettingsTest::storedValuesLoad_data()
     QTest::newRow("text for a number") << "DureePauseLongue" << QVariant("long") << 500ll;
     QTest::newRow("negative duration") << "DureePauseCourte" << QVariant(-5) << 50ll;
     QTest::newRow("beyond 32 bits") << "Gauche" << QVariant(5000000000ll) << 100ll;
+    QTest::newRow("zoom") << "Zoom" << QVariant(150) << 150ll;
+    QTest::newRow("zoom the menu does not offer") << "Zoom" << QVariant(110) << 100ll;
 }
 
 void SettingsTest::storedValuesLoad()
@@ -125,7 +127,8 @@ void SettingsTest::storedValuesLoad()
     LoadSettings(settings, *store.settings);
     const std::map<QString, qlonglong> fields{
         {"DureePauseCourte", settings.DureePauseCourte}, {"DureePauseLongue", settings.DureePauseLongue},
-        {"DureeClignotement", settings.DureeClignotement}, {"Gauche", settings.Gauche}, {"Haut", settings.Haut}};
+        {"DureeClignotement", settings.DureeClignotement}, {"Gauche", settings.Gauche}, {"Haut", settings.Haut},
+        {"Zoom", settings.Zoom}};
     QCOMPARE(fields.at(name), expected);
 }
 

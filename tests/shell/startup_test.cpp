@@ -172,12 +172,14 @@ void StartupTest::settingsAreLoadedAndSaved()
     SettingsStore().setValue("DelaiRun", 40);
     SettingsStore().setValue("Gauche", 10);
     SettingsStore().setValue("Haut", 20);
+    SettingsStore().setValue("Zoom", 75);
     SettingsStore().sync();
     NorvaneSession session(box.Options());
     QVERIFY(session.StartUp());
     QCOMPARE(TheSettings().DureePauseLongue, 700u);
     QCOMPARE(TheSettings().DelaiRun, 0u);
     QCOMPARE(session.Window()->pos(), QPoint(10, 20));
+    QCOMPARE(session.Window()->ZoomPercent(), 75);
     const std::wstring printFile(session.Calc().printFilePath);
     QCOMPARE(QString::fromStdWString(printFile), TheSettings().PrintFile);
     session.Window()->move(123, 45);
@@ -185,6 +187,7 @@ void StartupTest::settingsAreLoadedAndSaved()
     session.Exit();
     QCOMPARE(SettingsStore().value("Gauche").toInt(), 123);
     QCOMPARE(SettingsStore().value("Haut").toInt(), 45);
+    QCOMPARE(SettingsStore().value("Zoom").toInt(), 75);
     QCOMPARE(SettingsStore().value("DelaiRun").toInt(), 0);
     QVERIFY(SettingsStore().contains("Modul #0"));
 }

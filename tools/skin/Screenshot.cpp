@@ -17,21 +17,23 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: norvane-screenshot OUT.png [typed keys]\n");
         return 2;
     }
-    std::optional<SkinImages> skin = PrepareSkin();
+    std::optional<SkinImages> skin = PrepareSkin({}, qApp->devicePixelRatio());
     if (!skin)
         return 1;
-    const QRegion shape = skin->Shape();
     CCalc calc;
     CMainWnd window(calc, std::move(*skin));
     window.show();
     for (const QChar c : QString::fromLocal8Bit(argc > 2 ? argv[2] : ""))
         window.TypeCharacter(c.unicode());
     QTest::qWait(250 * (argc > 2 ? static_cast<int>(std::strlen(argv[2])) + 1 : 1));
-    QImage shot(window.size(), QImage::Format_ARGB32);
+    // At the screen's pixel ratio, so that QT_SCALE_FACTOR shows the artwork drawn for it.
+    const QImage grabbed = window.grab().toImage();
+    QImage shot(grabbed.size(), QImage::Format_ARGB32);
+    shot.setDevicePixelRatio(grabbed.devicePixelRatio());
     shot.fill(QColor(0x70, 0x80, 0x90));
     QPainter painter(&shot);
-    painter.setClipRegion(shape);
-    painter.drawImage(0, 0, window.grab().toImage());
+    painter.setClipRegion(window.images.Shape(window.Zoom()));
+    painter.drawImage(0, 0, grabbed);
     painter.end();
     return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

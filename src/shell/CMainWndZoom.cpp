@@ -1,0 +1,131 @@
+// The user's zoom of the main window, and pictures as sharp as the screen
+// under it: the window keeps its 1 times layout and paints it scaled, from
+// pictures drawn for the zoom times the screen's pixel ratio.
+
+#include "shell/CMainWnd.h"
+
+#include "shell/ArtScale.h"
+#include "shell/Settings.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+QSize ScaledUp(QSize size, double scale)
+{
+    return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
+}
+}  // namespace
+
+void CMainWnd::SetZoom(int percent)
+{
+    zoomPercent_ = percent;
+    setFixedSize(static_cast<int>(std::lround(kClientWidth * Zoom())),
+                 static_cast<int>(std::lround(kClientHeight * Zoom())));
+    UpdateArtwork();
+    setMask(images.Shape(Zoom()));
+    update();
+}
+
+void CMainWnd::ChooseZoom(int percent)
+{
+    const QScreen* where = screen();
+    const int fitted = where ? FittedZoom(percent, kClientHeight, where->availableGeometry().height()) : percent;
+    TheSettings().Zoom = static_cast<uint32_t>(fitted);
+    SetZoom(fitted);
+    KeepOnScreen();
+}
+
+// A larger window must not hang off the bottom or the right of its screen.
+void CMainWnd::KeepOnScreen()
+{
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QRect available = where->availableGeometry();
+    QPoint corner = pos();
+    corner.setX(std::max(available.left(), std::min(corner.x(), available.right() + 1 - width())));
+    corner.setY(std::max(available.top(), std::min(corner.y(), available.bottom() + 1 - height())));
+    if (corner != pos())
+        move(corner);
+}
+
+bool CMainWnd::HandleZoomKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers others = Qt::AltModifier | Qt::MetaModifier;
+    if (!(event.modifiers() & Qt::ControlModifier) || (event.modifiers() & others))
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // the plus key unshifted
+        ChooseZoom(NextZoomStep(zoomPercent_, 1));
+        return true;
+    case Qt::Key_Minus:
+        ChooseZoom(NextZoomStep(zoomPercent_, -1));
+        return true;
+    case Qt::Key_0:
+        ChooseZoom(kDefaultZoom);
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPoint CMainWnd::ToWindow(QPointF client) const
+{
+    return (client * Zoom()).toPoint();
+}
+
+QPoint CMainWnd::ToClient(QPointF window) const
+{
+    return {static_cast<int>(std::floor(window.x() / Zoom())), static_cast<int>(std::floor(window.y() / Zoom()))};
+}
+
+void CMainWnd::UpdateArea(const QRect& client)
+{
+    const double zoom = Zoom();
+    update(QRectF(client.x() * zoom, client.y() * zoom, client.width() * zoom, client.height() * zoom)
+               .toAlignedRect()
+               .adjusted(-1, -1, 1, 1));
+}
+
+void CMainWnd::UpdateArtwork()
+{
+    const double needed = ArtScaleFor(DeviceScale());
+    if (needed == artRequest_)
+        return;
+    artRequest_ = needed;
+    std::optional<SkinImages> art = PrepareSkin(images.paths, DeviceScale());
+    if (!art)
+        return;
+    images = std::move(*art);
+    deviceSkinScale_ = 0;
+    displayBitmap = QImage(ScaledUp(kDisplayRect.size(), images.scale), QImage::Format_RGB32);
+    displayBitmap.fill(Qt::black);
+    displayText.clear();
+    DrawDisplay(false);
+}
+
+const QImage& CMainWnd::DeviceSkin()
+{
+    const double scale = DeviceScale();
+    if (scale != deviceSkinScale_) {
+        deviceSkinScale_ = scale;
+        deviceSkin_ = scale == images.scale ? images.skin
+                                            : images.skin.scaled(ScaledUp({kSkinWidth, kSkinHeight}, scale),
+                                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return deviceSkin_;
+}
+
+bool CMainWnd::event(QEvent* event)
+{
+    // Moved to a screen of another pixel ratio.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        UpdateArtwork();
+        update();
+    }
+    return QWidget::event(event);
+}
