@@ -59,7 +59,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
     setAcceptDrops(true);
     skinOrigin = QPoint((kClientWidth - kSkinWidth) / 2, 1);
     artRequest_ = images.scale;
-    displayBitmap.fill(Qt::black);
+    ResetDisplayBitmap();
     SetZoom(kDefaultZoom);
     move(TheSettings().Gauche, TheSettings().Haut);
 

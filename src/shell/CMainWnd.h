@@ -46,7 +46,7 @@ public:
     bool secondPending = false;
     bool displayShown = true;
     // At the pictures' scale.
-    QImage displayBitmap{kDisplayRect.size(), QImage::Format_RGB32};
+    QImage displayBitmap;
     QString displayText;
     qint64 lastKeyTick = 0;
     int memoProgram = 0;
@@ -121,6 +121,8 @@ private:
     void UpdateArea(const QRect& client);
     // Loads the pictures again when the zoom or the screen needs another scale.
     void UpdateArtwork();
+    // Black, at the pictures' scale, to be rendered again.
+    void ResetDisplayBitmap();
     // The skin at the window's own pixel density.
     const QImage& DeviceSkin();
     double DeviceScale() const { return Zoom() * devicePixelRatioF(); }

@@ -102,10 +102,15 @@ void CMainWnd::UpdateArtwork()
         return;
     images = std::move(*art);
     deviceSkinScale_ = 0;
+    ResetDisplayBitmap();
+    DrawDisplay(false);
+}
+
+void CMainWnd::ResetDisplayBitmap()
+{
     displayBitmap = QImage(ScaledUp(kDisplayRect.size(), images.scale), QImage::Format_RGB32);
     displayBitmap.fill(Qt::black);
     displayText.clear();
-    DrawDisplay(false);
 }
 
 const QImage& CMainWnd::DeviceSkin()

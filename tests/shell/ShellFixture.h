@@ -21,7 +21,8 @@ struct ShellFixture {
         SetSystemErrorSink([this](const QString& caption, const QString& text) {
             errors << caption + QStringLiteral(": ") + text;
         });
-        std::optional<SkinImages> skin = PrepareSkin();
+        // Drawn for the screen's scale, as the program starts.
+        std::optional<SkinImages> skin = PrepareSkin({}, qApp->devicePixelRatio());
         if (skin)
             window = std::make_unique<CMainWnd>(*calc, std::move(*skin));
         else
