@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QPaintEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -36,10 +35,6 @@ constexpr int kAngleSourceX = 70;
 constexpr int kAngleWidth = 46;
 constexpr int kAngleTargetX = 140;
 
-// Shows where the window's shape, in whole window pixels, reaches past the
-// outline drawn at a finer scale.
-const QColor kEdgeColor(0x1e, 0x1b, 0x19);
-
 // Draws the part of a picture drawn at scale that covers source (client
 // pixels) over target.
 void DrawPart(QPainter& painter, const QRectF& target, const QImage& picture, const QRectF& source, double scale)
@@ -60,7 +55,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
     skinOrigin = QPoint((kClientWidth - kSkinWidth) / 2, 1);
     artRequest_ = images.scale;
     ResetDisplayBitmap();
-    SetZoom(kDefaultZoom);
+    ApplyZoom();
     move(TheSettings().Gauche, TheSettings().Haut);
 
     blinkTimer_.callOnTimeout(this, &CMainWnd::ToggleBlink);
@@ -83,10 +78,9 @@ CMainWnd::~CMainWnd()
     SetSystemErrorOwner(nullptr);
 }
 
-void CMainWnd::paintEvent(QPaintEvent* event)
+void CMainWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), kEdgeColor);
     painter.scale(Zoom(), Zoom());
     // Pictures drawn for another scale than the window's are resampled.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, DeviceScale() != images.scale);

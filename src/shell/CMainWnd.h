@@ -121,6 +121,8 @@ private:
     void UpdateArea(const QRect& client);
     // Loads the pictures again when the zoom or the screen needs another scale.
     void UpdateArtwork();
+    // Size, pictures and shape for zoomPercent_.
+    void ApplyZoom();
     // Black, at the pictures' scale, to be rendered again.
     void ResetDisplayBitmap();
     // The skin at the window's own pixel density.

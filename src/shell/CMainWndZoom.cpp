@@ -21,7 +21,14 @@ QSize ScaledUp(QSize size, double scale)
 
 void CMainWnd::SetZoom(int percent)
 {
+    if (percent == zoomPercent_)
+        return;
     zoomPercent_ = percent;
+    ApplyZoom();
+}
+
+void CMainWnd::ApplyZoom()
+{
     setFixedSize(static_cast<int>(std::lround(kClientWidth * Zoom())),
                  static_cast<int>(std::lround(kClientHeight * Zoom())));
     UpdateArtwork();

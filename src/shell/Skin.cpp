@@ -22,23 +22,11 @@ void EnsureSkinResources()
 }
 
 namespace {
+constexpr QRgb kOutside = qRgb(0, 0, 255);
+
 QSize Scaled(QSize size, double scale)
 {
     return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
-}
-
-// Pixels where the outline is opaque (its pure blue) become holes.
-void CutOutline(QImage& skin, const QImage& outline)
-{
-    const QImage holes = outline.convertToFormat(QImage::Format_Alpha8);
-    const int width = std::min(skin.width(), holes.width());
-    for (int y = 0; y < std::min(skin.height(), holes.height()); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(skin.scanLine(y));
-        const uchar* hole = holes.constScanLine(y);
-        for (int x = 0; x < width; ++x)
-            if (hole[x] >= 128)
-                line[x] = 0;
-    }
 }
 
 std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QSize size)
@@ -80,11 +68,20 @@ std::optional<QImage> LoadImageResource(const QString& path)
 
 QRegion SkinImages::Shape(double zoom) const
 {
-    // Each window pixel takes the skin pixel under its centre.
-    const QSize size = Scaled(skin.size(), zoom / scale);
-    const QImage sampled = skin.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+    const QSize size = Scaled({kSkinWidth, kSkinHeight}, zoom);
+    // The outline drawn for the zoom (or at 1 times, if that is all there is).
+    QString path = AtScale(paths.outline, ArtScaleFor(zoom));
+    if (!QFile::exists(path))
+        path = paths.outline;
+    CResourceStream stream(path);
+    const QImage outline = stream.IsValid() ? QImageReader(&stream).read() : QImage();
+    // Without it the whole rectangle shows.
+    if (outline.isNull())
+        return QRegion(QRect(QPoint(), size));
+    // Each window pixel takes the outline's pixel under its centre.
+    const QImage sampled = outline.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                .convertToFormat(QImage::Format_ARGB32);
-    return QRegion(QBitmap::fromImage(sampled.createMaskFromColor(qRgba(0, 0, 0, 0), Qt::MaskInColor)));
+    return QRegion(QBitmap::fromImage(sampled.createMaskFromColor(kOutside, Qt::MaskInColor)));
 }
 
 std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double deviceScale)
@@ -94,19 +91,15 @@ std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double dev
     double scale = ArtScaleFor(deviceScale);
     if (!QFile::exists(AtScale(paths.face, scale)))
         scale = 1;
-    const std::optional<QImage> face = LoadImageResource(AtScale(paths.face, scale));
+    std::optional<QImage> face = LoadImageResource(AtScale(paths.face, scale));
     if (!face)
         return std::nullopt;
     SkinImages images;
     images.scale = scale;
     images.paths = paths;
     const QSize skinSize = Scaled({kSkinWidth, kSkinHeight}, scale);
-    images.skin = face->size() == skinSize ? *face : face->scaled(skinSize);
-    images.skin.convertTo(QImage::Format_ARGB32_Premultiplied);
-    // The outline is optional: without it the whole rectangle shows.
-    CResourceStream outlineStream(AtScale(paths.outline, scale));
-    if (outlineStream.IsValid())
-        CutOutline(images.skin, QImageReader(&outlineStream).read());
+    images.skin = face->size() == skinSize ? std::move(*face) : face->scaled(skinSize);
+    face.reset();
     const auto indicators = LoadBitmap(AtScale(paths.indicators, scale), QStringLiteral("LoadBitmap(Indicateurs)"),
                                        Scaled({208, 16}, scale));
     if (!indicators)

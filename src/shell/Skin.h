@@ -22,10 +22,11 @@ struct SkinResourcePaths {
 struct SkinImages {
     double scale = 1;
     SkinResourcePaths paths;  // to load the pictures again at another scale
-    QImage skin;        // premultiplied ARGB, transparent where the outline is blue
+    QImage skin;        // 389 x 800, the face; the outline gives the window its shape
     QImage indicators;  // 208 x 16
     QImage glyphs;      // 218 x 32
-    // The skin's opaque pixels at a zoom, in the window's pixels: its shape.
+    // The window's shape at a zoom, in its own pixels: where the outline,
+    // read when asked for, is not pure blue.
     QRegion Shape(double zoom = 1) const;
 };
 

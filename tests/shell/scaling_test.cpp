@@ -82,6 +82,12 @@ void ScalingTest::keysWhereTheyAreDrawn()
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     QCOMPARE(f.window->size(), QSize(std::lround(389 * zoom / 100.0), std::lround(798 * zoom / 100.0)));
+    // Shaped at the zoom: the rounded corners are holes, the face is not.
+    const QRegion shape = f.window->mask();
+    QVERIFY(!shape.contains(f.window->ToWindow(QPoint(5, 5))));
+    QVERIFY(!shape.contains(f.window->ToWindow(QPoint(383, 792))));
+    QVERIFY(shape.contains(f.window->ToWindow(QPoint(194, 400))));
+    QVERIFY(shape.contains(f.window->ToWindow(QPoint(12, 400))));
     auto pressedAt = [&](QPointF client) {
         f.window->pressedColumn = f.window->pressedRow = -99;
         QTest::mousePress(f.window.get(), Qt::LeftButton, {}, f.window->ToWindow(client));
