@@ -31,6 +31,7 @@ private slots:
     void EscapeHidesCloseBoxDestroys();
     void MenuItemOpensBesideTheWindow();
     void ImageStripHasFivePictures();
+    void NarrowColumnsGrowWithTheFont();
 };
 
 void DebuggerWindowTest::WindowHasItsParts()
@@ -331,6 +332,22 @@ void DebuggerWindowTest::ImageStripHasFivePictures()
     const QImage always = DebuggerPicture(kImageBreakAlways).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(qAlpha(always.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(always.pixel(8, 8)), 255);
+}
+
+// A large desktop font must not cut the step numbers and codes.
+void DebuggerWindowTest::NarrowColumnsGrowWithTheFont()
+{
+    DebuggerFixture f;
+    CDebugDlg& debugger = f.Open();
+    QFont large = debugger.programList->font();
+    large.setPixelSize(40);
+    debugger.programList->setFont(large);
+    debugger.resize(debugger.width(), debugger.height() + 1);  // lays the window out again
+    QTRY_VERIFY(debugger.programList->columnWidth(0) > 60);
+    const QFontMetrics metrics(large);
+    QVERIFY(debugger.programList->columnWidth(0) >= 16 + metrics.horizontalAdvance(QStringLiteral("000")));
+    QVERIFY(debugger.programList->columnWidth(1) >= metrics.horizontalAdvance(QStringLiteral("00")));
+    QCOMPARE(debugger.registerList->columnWidth(0), debugger.programList->columnWidth(0));
 }
 
 QTEST_MAIN(DebuggerWindowTest)

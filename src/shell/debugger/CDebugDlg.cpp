@@ -9,6 +9,7 @@
 #include "shell/debugger/ValueListModel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -172,14 +173,20 @@ void CDebugDlg::RecalcLayout()
     // The last column takes the list's width less the scroll bar and the columns before it.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, programList);
     auto inner = [](const QTreeView* view) { return view->width() - 2 * view->frameWidth(); };
-    programList->setColumnWidth(ProgramListModel::kStepColumn, kNumberColumnWidth);
-    programList->setColumnWidth(ProgramListModel::kCodeColumn, kCodeColumnWidth);
+    // The narrow columns keep their widths unless a larger font needs more.
+    const QFontMetrics metrics(programList->font());
+    const int margins = 2 * metrics.averageCharWidth();
+    const int numberWidth =
+        std::max(kNumberColumnWidth, kDebuggerImageSize + metrics.horizontalAdvance(QStringLiteral("000")) + margins);
+    const int codeWidth = std::max(kCodeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00")) + margins);
+    programList->setColumnWidth(ProgramListModel::kStepColumn, numberWidth);
+    programList->setColumnWidth(ProgramListModel::kCodeColumn, codeWidth);
     programList->setColumnWidth(ProgramListModel::kInstructionColumn,
-                                inner(programList) - scrollBar - kNumberColumnWidth - kCodeColumnWidth);
-    registerList->setColumnWidth(ValueListModel::kNumberColumn, kNumberColumnWidth);
-    registerList->setColumnWidth(ValueListModel::kValueColumn, inner(registerList) - scrollBar - kNumberColumnWidth);
-    hierarchyList->setColumnWidth(ValueListModel::kNumberColumn, kNumberColumnWidth);
-    hierarchyList->setColumnWidth(ValueListModel::kValueColumn, inner(hierarchyList) - kNumberColumnWidth);
+                                inner(programList) - scrollBar - numberWidth - codeWidth);
+    registerList->setColumnWidth(ValueListModel::kNumberColumn, numberWidth);
+    registerList->setColumnWidth(ValueListModel::kValueColumn, inner(registerList) - scrollBar - numberWidth);
+    hierarchyList->setColumnWidth(ValueListModel::kNumberColumn, numberWidth);
+    hierarchyList->setColumnWidth(ValueListModel::kValueColumn, inner(hierarchyList) - numberWidth);
 }
 
 bool CDebugDlg::OnCommand(int id)
