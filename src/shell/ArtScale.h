@@ -2,8 +2,10 @@
 // The scales the calculator's pictures are drawn at, and their file names:
 // "face.jpg" at 1, "face@2x.jpg" at 2, "face@1.5x.jpg" at 1.5.
 
+#include <QSize>
 #include <QString>
 #include <array>
+#include <cmath>
 
 inline constexpr std::array<double, 4> kArtScales{1, 1.5, 2, 3};
 
@@ -25,4 +27,10 @@ inline QString AtScale(const QString& path, double scale)
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const qsizetype end = dot > slash ? dot : path.size();
     return path.left(end) + QStringLiteral("@%1x").arg(scale) + path.mid(end);
+}
+
+// A 1 times size at a scale, rounded up to whole pixels.
+inline QSize ScaledSize(QSize size, double scale)
+{
+    return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
 }

@@ -12,13 +12,6 @@
 #include <QScreen>
 #include <cmath>
 
-namespace {
-QSize ScaledUp(QSize size, double scale)
-{
-    return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
-}
-}  // namespace
-
 void CMainWnd::SetZoom(int percent)
 {
     if (percent == zoomPercent_)
@@ -115,7 +108,7 @@ void CMainWnd::UpdateArtwork()
 
 void CMainWnd::ResetDisplayBitmap()
 {
-    displayBitmap = QImage(ScaledUp(kDisplayRect.size(), images.scale), QImage::Format_RGB32);
+    displayBitmap = QImage(ScaledSize(kDisplayRect.size(), images.scale), QImage::Format_RGB32);
     displayBitmap.fill(Qt::black);
     displayText.clear();
 }
@@ -126,7 +119,7 @@ const QImage& CMainWnd::DeviceSkin()
     if (scale != deviceSkinScale_) {
         deviceSkinScale_ = scale;
         deviceSkin_ = scale == images.scale ? images.skin
-                                            : images.skin.scaled(ScaledUp({kSkinWidth, kSkinHeight}, scale),
+                                            : images.skin.scaled(ScaledSize({kSkinWidth, kSkinHeight}, scale),
                                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return deviceSkin_;

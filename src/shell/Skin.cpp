@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <cerrno>
-#include <cmath>
 
 // The images live in this static library; the linker keeps them only when
 // something asks for them by name.
@@ -23,11 +22,6 @@ void EnsureSkinResources()
 
 namespace {
 constexpr QRgb kOutside = qRgb(0, 0, 255);
-
-QSize Scaled(QSize size, double scale)
-{
-    return {static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale))};
-}
 
 std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QSize size)
 {
@@ -68,7 +62,7 @@ std::optional<QImage> LoadImageResource(const QString& path)
 
 QRegion SkinImages::Shape(double zoom) const
 {
-    const QSize size = Scaled({kSkinWidth, kSkinHeight}, zoom);
+    const QSize size = ScaledSize({kSkinWidth, kSkinHeight}, zoom);
     // The outline drawn for the zoom (or at 1 times, if that is all there is).
     QString path = AtScale(paths.outline, ArtScaleFor(zoom));
     if (!QFile::exists(path))
@@ -97,15 +91,15 @@ std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double dev
     SkinImages images;
     images.scale = scale;
     images.paths = paths;
-    const QSize skinSize = Scaled({kSkinWidth, kSkinHeight}, scale);
+    const QSize skinSize = ScaledSize({kSkinWidth, kSkinHeight}, scale);
     images.skin = face->size() == skinSize ? std::move(*face) : face->scaled(skinSize);
     face.reset();
     const auto indicators = LoadBitmap(AtScale(paths.indicators, scale), QStringLiteral("LoadBitmap(Indicateurs)"),
-                                       Scaled({208, 16}, scale));
+                                       ScaledSize({208, 16}, scale));
     if (!indicators)
         return std::nullopt;
     const auto glyphs = LoadBitmap(AtScale(paths.glyphs, scale), QStringLiteral("LoadBitmap(Affichage)"),
-                                   Scaled({218, 32}, scale));
+                                   ScaledSize({218, 32}, scale));
     if (!glyphs)
         return std::nullopt;
     images.indicators = *indicators;

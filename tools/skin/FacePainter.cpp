@@ -4,6 +4,7 @@
 #include "KeyLegends.h"
 #include "Painters.h"
 
+#include "shell/ArtScale.h"
 #include "shell/KeyLayout.h"
 
 #include <QFont>
@@ -11,7 +12,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <cmath>
 
 namespace {
 constexpr int kWidth = 389;
@@ -241,7 +241,7 @@ QPainterPath BodyOutline()
 
 QImage ScaledCanvas(int width, int height, double scale, QImage::Format format)
 {
-    return QImage(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)), format);
+    return QImage(ScaledSize({width, height}, scale), format);
 }
 
 QImage PaintFace(double scale)
