@@ -15,7 +15,7 @@ QImage PaintFace(double scale);
 // Pure blue outside the outline, fully transparent inside.
 QImage PaintOutline(double scale);
 // 218 x 32: point, minus, digits 0-9 and the bracket, red on black.
-QImage PaintLedGlyphs(double scale = 1);
+QImage PaintLedGlyphs(double scale);
 // 208 x 16: 2nd, INV, DEG, RAD, GRAD, red on black.
 QImage PaintIndicators(double scale);
 // The program's icon at size x size pixels, on any paint device.
