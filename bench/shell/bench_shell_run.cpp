@@ -1,13 +1,16 @@
 // A program run paced by the real main window on the offscreen platform:
-// steps per second of the counting loop, and how long a clicked R/S takes
-// to stop an endless loop.
+// steps per second of the counting loop, the same loop printing every turn
+// with and without the printer window's tape, and how long a clicked R/S
+// takes to stop an endless loop.
 
 #include <benchmark/benchmark.h>
 
 #include "core/CCalc.h"
 #include "shell/CMainWnd.h"
 #include "shell/KeyLayout.h"
+#include "shell/ShellHost.h"
 #include "shell/SystemError.h"
+#include "shell/dialogs/CPrinterDlg.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,15 +25,20 @@ using Clock = std::chrono::steady_clock;
 // Lbl A, 1, SUM 00, Dsz 1 A, R/S: six steps a turn.
 const std::initializer_list<int> kCountingLoop{76, 11, 1, 44, 0, 97, 1, 11, 91};
 constexpr int kStepsPerTurn = 6;
+// Lbl A, 1, SUM 00, Prt, Dsz 1 A, R/S: a printed line every seven steps.
+const std::initializer_list<int> kPrintingLoop{76, 11, 1, 44, 0, 99, 97, 1, 11, 91};
+constexpr int kPrintingStepsPerTurn = 7;
 // Lbl A, 1, SUM 00, GTO A: for ever.
 const std::initializer_list<int> kEndlessLoop{76, 11, 1, 44, 0, 61, 11};
 
 struct Window {
+    ShellHost host;
     CCalc calc;
     std::unique_ptr<CMainWnd> window;
 
     explicit Window(std::initializer_list<int> program)
     {
+        calc.SetHost(&host);
         int n = 0;
         for (int step : program)
             calc.programMemory[0][n++] = static_cast<uint8_t>(step);
@@ -60,21 +68,39 @@ struct Window {
     }
 };
 
-void WindowedCountingLoop(benchmark::State& state)
+void RunTurns(benchmark::State& state, Window& w, int64_t turns, int stepsPerTurn)
 {
-    Window w(kCountingLoop);
-    const int64_t turns = state.range(0);
     int64_t steps = 0;
     for (auto _ : state) {
         w.calc.registers[1] = CNombre(turns, 12);
         w.PostClick(0, 0);  // A
         QCoreApplication::processEvents();
         w.RunUntilStopped();
-        steps += kStepsPerTurn * turns;
+        steps += stepsPerTurn * turns;
     }
     state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
 }
+
+void WindowedCountingLoop(benchmark::State& state)
+{
+    Window w(kCountingLoop);
+    RunTurns(state, w, state.range(0), kStepsPerTurn);
+}
 BENCHMARK(WindowedCountingLoop)->Arg(200'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Argument 0: the printer window closed; 1: open on the tape; 2: open on the text list.
+void WindowedPrintingLoop(benchmark::State& state)
+{
+    Window w(kPrintingLoop);
+    std::unique_ptr<CPrinterDlg> printer;
+    if (state.range(0) > 0) {
+        printer = std::make_unique<CPrinterDlg>();
+        printer->ShowTape(state.range(0) == 1);
+        RunModeless(*printer, nullptr, 0, 0);
+    }
+    RunTurns(state, w, 50'000, kPrintingStepsPerTurn);
+}
+BENCHMARK(WindowedPrintingLoop)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From the moment the click is queued, at a time the run does not choose,
 // until the engine has stopped.

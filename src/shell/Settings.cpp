@@ -100,6 +100,7 @@ void LoadSettings(Settings& settings, QSettings& store)
     ReadNumber(store, "Zoom", settings.Zoom);
     if (!IsZoomStep(static_cast<int>(settings.Zoom)))
         settings.Zoom = Settings{}.Zoom;
+    ReadNumber(store, "PrinterTape", settings.PrinterTape);
 }
 
 void SaveSettings(const Settings& settings, QSettings& store)
@@ -115,6 +116,7 @@ void SaveSettings(const Settings& settings, QSettings& store)
     store.setValue(QStringLiteral("Gauche"), settings.Gauche);
     store.setValue(QStringLiteral("Haut"), settings.Haut);
     store.setValue(QStringLiteral("Zoom"), settings.Zoom);
+    store.setValue(QStringLiteral("PrinterTape"), int(settings.PrinterTape));
     store.sync();
 }
 

@@ -22,6 +22,8 @@ struct Settings {
     int32_t Haut = 100;
     // The calculator window's zoom in percent, one of kZoomSteps.
     uint32_t Zoom = kDefaultZoom;
+    // The printer window shows the paper tape rather than the text list.
+    bool PrinterTape = true;
 };
 
 // The one record the whole program uses.

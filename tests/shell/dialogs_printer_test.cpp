@@ -64,6 +64,7 @@ void DialogsPrinterTest::copySelectedLines()
     QFETCH(QString, clipboard);
     CPrinterDlg dialog;
     dialog.Initialise();
+    dialog.ShowTape(false);
     for (const QString& line : kPrinted)
         dialog.AppendLine(line);
     QApplication::clipboard()->setText("previous");

@@ -1,5 +1,9 @@
 #include "shell/dialogs/CPrinterDlg.h"
 
+#include "shell/Settings.h"
+#include "shell/dialogs/TapeExport.h"
+#include "shell/dialogs/TapeView.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -8,6 +12,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 #include <algorithm>
 
 #include "shell/SystemError.h"
@@ -30,7 +35,10 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
       list(new QListWidget(this)),
       clearButton(new QPushButton("C&lear", this)),
       copyButton(new QPushButton("&Copy", this)),
-      status(new QLabel(PrintFileStatus(), this))
+      status(new QLabel(PrintFileStatus(), this)),
+      tape(new TapeView(this)),
+      tapeButton(new QToolButton(this)),
+      textButton(new QToolButton(this))
 {
     setWindowTitle("TI Printer");
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -40,6 +48,16 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
     BindCommand(copyButton, kCopy);
     status->setWordWrap(true);
     status->setVisible(!status->text().isEmpty());
+    for (QToolButton* button : {tapeButton, textButton}) {
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    tapeButton->setText("&Tape");
+    textButton->setText("Te&xt");
+    connect(tapeButton, &QToolButton::clicked, this, [this] { ShowTape(true); });
+    connect(textButton, &QToolButton::clicked, this, [this] { ShowTape(false); });
+    ShowTape(TheSettings().PrinterTape);
     openPrinterDialog = this;
 }
 
@@ -67,6 +85,7 @@ bool CPrinterDlg::OnInitDialog()
     const int edgeWidth = list->frameWidth();
     // Qt's geometry is the client area: there is no frame to add.
     fixedWidth_ = textWidth + scrollWidth + 2 * edgeWidth + kExtraWidth;
+    fixedWidth_ = std::max(fixedWidth_, tape->StripViewWidth() + 2 * kGap);
 
     buttonSize_ = clearButton->sizeHint().expandedTo(copyButton->sizeHint());
     clearButton->resize(buttonSize_);
@@ -87,9 +106,14 @@ bool CPrinterDlg::OnCommand(int id)
     switch (id) {
     case kClear:
         list->clear();
+        tape->Clear();
         return true;
     case kCopy:
-        QApplication::clipboard()->setText(SelectedText());
+        // What is in sight is what is copied: the paper or the selected lines.
+        if (tape->isVisible())
+            CopyTapeAsPicture(tape->Tape());
+        else
+            QApplication::clipboard()->setText(SelectedText());
         return true;
     case kDialogCancel:
         // Close box and Escape: the window goes away, its reference with it.
@@ -114,6 +138,15 @@ void CPrinterDlg::AppendLine(const QString& line)
 {
     list->addItem(line);
     list->scrollToBottom();
+    tape->AppendLine(line);
+}
+
+void CPrinterDlg::ShowTape(bool shown)
+{
+    TheSettings().PrinterTape = shown;
+    (shown ? tapeButton : textButton)->setChecked(true);
+    tape->setVisible(shown);
+    list->setVisible(!shown);
 }
 
 QString CPrinterDlg::SelectedText() const
@@ -143,8 +176,11 @@ void CPrinterDlg::RecalcLayout()
     const int statusSpace = status->isVisible() ? statusHeight + kGap : 0;
     list->setGeometry(kGap, kGap, std::max(0, w - 2 * kGap), std::max(0, h - bh - 3 * kGap - statusSpace));
     status->setGeometry(kGap, h - bh - 2 * kGap - statusHeight, w - 2 * kGap, statusHeight);
+    tape->setGeometry(list->geometry());
     clearButton->move(kGap, h - bh - kGap);
     copyButton->move(buttonSize_.width() + 2 * kGap, h - bh - kGap);
+    textButton->setGeometry(w - kGap - bh * 2, h - bh - kGap, bh * 2, bh);
+    tapeButton->setGeometry(textButton->x() - bh * 2, h - bh - kGap, bh * 2, bh);
 }
 
 void WritePrinterLine(const QString& line)

@@ -9,6 +9,8 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QToolButton;
+class TapeView;
 
 class CPrinterDlg : public CDlg {
     Q_OBJECT
@@ -37,6 +39,11 @@ public:
     QPushButton* copyButton;
     // Why the print file is not being written, when it is not.
     QLabel* status;
+    // The paper in place of the list, chosen by the Tape / Text pair.
+    TapeView* tape;
+    QToolButton* tapeButton;
+    QToolButton* textButton;
+    void ShowTape(bool shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
