@@ -23,6 +23,7 @@ void DialogsHostTest::printedLinesReachTheWindow()
     host.PrinterLine(L"before the window");
     CPrinterDlg printer;
     printer.Initialise();
+    printer.ShowTape(false);
     host.PrinterLine(L"  1.5");
     host.PrinterLine(L"ALPHA \u00C9");
     QCOMPARE(printer.list->count(), 2);

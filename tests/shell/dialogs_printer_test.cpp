@@ -35,6 +35,7 @@ void DialogsPrinterTest::linesReachOnlyAnOpenWindow()
     RunModeless(*dialog, nullptr, 40, 30);
     for (const QString& line : kPrinted)
         WritePrinterLine(line);
+    dialog->ShowTape(false);
     QCOMPARE(dialog->list->count(), kPrinted.size());
     QCOMPARE(dialog->list->item(0)->text(), kPrinted.front());
     QCOMPARE(dialog->list->item(4)->text(), kPrinted.back());
@@ -78,6 +79,7 @@ void DialogsPrinterTest::clearEmptiesTheList()
 {
     CPrinterDlg dialog;
     dialog.Initialise();
+    dialog.ShowTape(false);
     for (const QString& line : kPrinted)
         WritePrinterLine(line);
     dialog.clearButton->click();

@@ -86,6 +86,7 @@ private slots:
     void exportsHoldEveryLine();
     void failedExportsReport();
     void viewChoiceRemembered();
+    void longRunKeepsTheLastLines();
 };
 
 void PrinterTapeTest::everyCodeReadsBackAsItsGlyph()
@@ -187,6 +188,28 @@ void PrinterTapeTest::viewChoiceRemembered()
     QVERIFY(dialog.textButton->isChecked());
     dialog.tapeButton->click();
     QCOMPARE(TheSettings().PrinterTape, true);
+}
+
+void PrinterTapeTest::longRunKeepsTheLastLines()
+{
+    // Printed while the tape is shown, the list gets the lines when it is shown.
+    const int printed = static_cast<int>(PrinterTape::DefaultCapacity) * 3 / 2 + 7;
+    CPrinterDlg dialog;
+    dialog.Initialise();
+    dialog.ShowTape(true);
+    for (int n = 0; n < printed; ++n)
+        dialog.AppendLine(QString::number(n));
+    dialog.ShowTape(false);
+    const QString last = QString::number(printed - 1);
+    QCOMPARE(dialog.tape->Tape().Size(), PrinterTape::DefaultCapacity);
+    QCOMPARE(QString::fromWCharArray(dialog.tape->Tape().At(PrinterTape::DefaultCapacity - 1).data(), last.size()), last);
+    QCOMPARE(dialog.list->count(), int(PrinterTape::DefaultCapacity));
+    QCOMPARE(dialog.list->item(dialog.list->count() - 1)->text(), last);
+    // And in the text view, line by line.
+    for (int n = printed; n < printed + 200; ++n)
+        dialog.AppendLine(QString::number(n));
+    QVERIFY(dialog.list->count() <= int(PrinterTape::DefaultCapacity) * 101 / 100);
+    QCOMPARE(dialog.list->item(dialog.list->count() - 1)->text(), QString::number(printed + 199));
 }
 
 QTEST_MAIN(PrinterTapeTest)

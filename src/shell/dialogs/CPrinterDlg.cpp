@@ -12,6 +12,8 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -42,6 +44,12 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
 {
     setWindowTitle("TI Printer");
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every line is one line of the same font: without this, each new line
+    // measures all the others, and a program printing fast crawls.
+    list->setUniformItemSizes(true);
+    // Every line is one line of the same font: without this, each new line
+    // measures all the others, and a program printing fast crawls.
+    list->setUniformItemSizes(true);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     BindCommand(clearButton, kClear);
@@ -106,6 +114,7 @@ bool CPrinterDlg::OnCommand(int id)
     switch (id) {
     case kClear:
         list->clear();
+        hiddenLines_.clear();
         tape->Clear();
         return true;
     case kCopy:
@@ -136,14 +145,52 @@ void CPrinterDlg::ShowStatus(const QString& text)
 
 void CPrinterDlg::AppendLine(const QString& line)
 {
-    list->addItem(line);
-    list->scrollToBottom();
     tape->AppendLine(line);
+    // A hidden list would still lay itself out for every line: it gets the
+    // lines in one batch when it is shown.
+    if (tapeShown_) {
+        hiddenLines_ << line;
+        TrimToTape(hiddenLines_);
+    } else {
+        AddToList({line});
+    }
+}
+
+void CPrinterDlg::TrimToTape(QStringList& lines) const
+{
+    const auto kept = static_cast<qsizetype>(tape->Tape().Capacity());
+    if (lines.size() > kept + kept / 100)
+        lines.remove(0, lines.size() - kept);
+}
+
+void CPrinterDlg::AddToList(const QStringList& lines)
+{
+    list->addItems(lines);
+    // The list keeps as many lines as the tape. Line by line it drops the
+    // oldest in batches, so that a full list costs no more per line than a
+    // short one.
+    const int kept = static_cast<int>(tape->Tape().Capacity());
+    const int slack = lines.size() == 1 ? kept / 100 : 0;
+    if (list->count() > kept + slack)
+        list->model()->removeRows(0, list->count() - kept);
+    // Scrolling lays out the whole list: once per refresh, not once per line.
+    if (!scrollPending_) {
+        scrollPending_ = true;
+        QTimer::singleShot(TapeView::kRefreshMs, this, [this] {
+            scrollPending_ = false;
+            list->scrollToBottom();
+        });
+    }
 }
 
 void CPrinterDlg::ShowTape(bool shown)
 {
     TheSettings().PrinterTape = shown;
+    tapeShown_ = shown;
+    if (!shown && !hiddenLines_.isEmpty()) {
+        AddToList(hiddenLines_);
+        hiddenLines_.clear();
+    }
     (shown ? tapeButton : textButton)->setChecked(true);
     tape->setVisible(shown);
     list->setVisible(!shown);

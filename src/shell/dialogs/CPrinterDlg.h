@@ -5,6 +5,7 @@
 #include "shell/dialogs/CDlg.h"
 
 #include <QFont>
+#include <QStringList>
 
 class QLabel;
 class QListWidget;
@@ -50,9 +51,14 @@ protected:
 
 private:
     void RecalcLayout();
+    void AddToList(const QStringList& lines);
+    void TrimToTape(QStringList& lines) const;
 
     QFont listFont_;
     int fixedWidth_ = 0;
+    bool scrollPending_ = false;
+    bool tapeShown_ = false;
+    QStringList hiddenLines_;
     QSize buttonSize_;
 };
 
