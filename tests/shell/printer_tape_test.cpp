@@ -13,9 +13,12 @@
 #include "shell/dialogs/TapeExport.h"
 #include "shell/dialogs/TapeView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -87,6 +90,7 @@ private slots:
     void failedExportsReport();
     void viewChoiceRemembered();
     void longRunKeepsTheLastLines();
+    void copyTakesWhatIsInSight();
 };
 
 void PrinterTapeTest::everyCodeReadsBackAsItsGlyph()
@@ -210,6 +214,22 @@ void PrinterTapeTest::longRunKeepsTheLastLines()
         dialog.AppendLine(QString::number(n));
     QVERIFY(dialog.list->count() <= int(PrinterTape::DefaultCapacity) * 101 / 100);
     QCOMPARE(dialog.list->item(dialog.list->count() - 1)->text(), QString::number(printed + 199));
+}
+
+void PrinterTapeTest::copyTakesWhatIsInSight()
+{
+    CPrinterDlg dialog;
+    dialog.Initialise();
+    dialog.AppendLine("ONE");
+    dialog.AppendLine("TWO");
+    dialog.ShowTape(true);
+    QApplication::clipboard()->clear();
+    dialog.copyButton->click();
+    QCOMPARE(QApplication::clipboard()->image().height(), qCeil(tape_geometry::StripHeight(2) * kPngPitch));
+    dialog.ShowTape(false);
+    dialog.list->item(1)->setSelected(true);
+    dialog.copyButton->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString("TWO\n"));
 }
 
 QTEST_MAIN(PrinterTapeTest)

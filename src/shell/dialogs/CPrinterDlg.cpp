@@ -119,7 +119,7 @@ bool CPrinterDlg::OnCommand(int id)
         return true;
     case kCopy:
         // What is in sight is what is copied: the paper or the selected lines.
-        if (tape->isVisible())
+        if (tapeShown_)
             CopyTapeAsPicture(tape->Tape());
         else
             QApplication::clipboard()->setText(SelectedText());

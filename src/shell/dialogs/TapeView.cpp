@@ -60,7 +60,9 @@ QPointF TapeView::StripOrigin() const
 {
     const qreal ratio = devicePixelRatioF();
     const qreal left = (viewport()->width() - tape_geometry::StripWidth * Pitch()) / 2;
-    return {std::round(left * ratio) / ratio, -std::round(verticalScrollBar()->value() * ratio) / ratio};
+    // A short tape sits at the bottom, where the paper leaves the printer.
+    const int top = std::max(0, viewport()->height() - StripPixelHeight()) - verticalScrollBar()->value();
+    return {std::round(left * ratio) / ratio, std::round(top * ratio) / ratio};
 }
 
 void TapeView::Refresh()
@@ -82,8 +84,10 @@ void TapeView::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), kBeside);
     const qreal pitch = Pitch();
     const QPointF origin = StripOrigin();
+    // Blank paper above the first line: the roll goes on.
     const QRectF paper = TapePaper(origin, tape_.Size(), pitch);
-    painter.fillRect(paper.intersected(QRectF(viewport()->rect()).adjusted(0, -1, 0, 1)), tape_colours::Paper);
+    painter.fillRect(QRectF(paper.left(), 0, paper.width(), std::min<qreal>(paper.bottom(), viewport()->height())),
+                     tape_colours::Paper);
 
     const qreal linePixels = tape_geometry::LineHeight * pitch;
     const auto first = static_cast<std::size_t>(std::max<qreal>(0, std::floor(-origin.y() / linePixels) - 1));
