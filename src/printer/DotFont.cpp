@@ -110,15 +110,15 @@ struct Table {
 
 constexpr Table Build()
 {
-    Table table;
+    Table built;
     for (const Picture& picture : pictures) {
         const auto index = static_cast<std::size_t>(picture.character);
-        if (index >= TableSize || table.present[index])
+        if (index >= TableSize || built.present[index])
             throw "each glyph is drawn once, below U+0100";
-        table.glyphs[index] = Parse(picture.dots);
-        table.present[index] = true;
+        built.glyphs[index] = Parse(picture.dots);
+        built.present[index] = true;
     }
-    return table;
+    return built;
 }
 
 constexpr Table table = Build();
@@ -134,5 +134,7 @@ bool HasGlyph(wchar_t character)
 
 const DotGlyph& GlyphOf(wchar_t character)
 {
-    return HasGlyph(character) ? table.glyphs[static_cast<std::size_t>(character)] : box;
+    if (HasGlyph(character))
+        return table.glyphs[static_cast<std::size_t>(character)];
+    return box;
 }
