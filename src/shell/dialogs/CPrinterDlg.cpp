@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
-#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -44,9 +43,6 @@ CPrinterDlg::CPrinterDlg(QWidget* parent)
 {
     setWindowTitle("TI Printer");
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Every line is one line of the same font: without this, each new line
-    // measures all the others, and a program printing fast crawls.
-    list->setUniformItemSizes(true);
     // Every line is one line of the same font: without this, each new line
     // measures all the others, and a program printing fast crawls.
     list->setUniformItemSizes(true);
