@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+struct ReducedAngle;
+
 class CCalc {
 public:
     static constexpr int MemoCount = 13;      // Title, Line0, Line1, A0, A1 ... E0, E1
@@ -247,4 +249,5 @@ private:
 
     CNombre FromAngleUnit(const CNombre& v) const;
     CNombre ToAngleUnit(const CNombre& r) const;
+    ReducedAngle ReduceAngle(const CNombre& v) const;
 };

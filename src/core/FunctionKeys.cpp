@@ -1,6 +1,8 @@
 // Functions of the display value, the operator keys and the two range checks.
 #include "core/CCalc.h"
 
+#include "core/AngleReduction.h"
+
 #include <cmath>
 
 namespace {
@@ -130,10 +132,10 @@ void CCalc::KeyTrig(uint8_t code)
     const CNombre v = TakeDisplayValue(false, true);
     bool raised = false;
     if (!invFlag) {
-        const double angle = FromAngleUnit(v).ToDouble();
-        const double r = code == Key::Sin ? std::sin(angle)
-                       : code == Key::Cos ? std::cos(angle)
-                                          : std::tan(angle);
+        const ReducedAngle angle = ReduceAngle(v);
+        const double r = code == Key::Sin ? Sine(angle)
+                       : code == Key::Cos ? Cosine(angle)
+                                          : Tangent(angle);
         x = FromFunctionResult(r, raised);
         if (raised)
             errorFlag = 1;

@@ -1,6 +1,8 @@
 // Two-register conversions (P->R, D.MS) and the statistics keys on R01..R06.
 #include "core/CCalc.h"
 
+#include "core/AngleReduction.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -15,10 +17,10 @@ void CCalc::KeyPolarRect(uint8_t)
 {
     const CNombre v = TakeDisplayValue(false, true);
     if (!invFlag) {
-        const double angle = FromAngleUnit(v).ToDouble();
+        const ReducedAngle angle = ReduceAngle(v);
         const CNombre radius = t;
-        t = radius * CNombre::FromDouble(std::cos(angle));
-        x = radius * CNombre::FromDouble(std::sin(angle));
+        t = radius * CNombre::FromDouble(Cosine(angle));
+        x = radius * CNombre::FromDouble(Sine(angle));
     } else {
         constexpr double pi = std::numbers::pi;
         double angle = 0;
