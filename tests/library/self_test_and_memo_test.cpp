@@ -1,6 +1,7 @@
 // The self-test program, and the module memo against the programs it labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "LibraryRun.h"
@@ -50,7 +51,7 @@ std::set<int> UserKeyLabels(std::span<const unsigned char> program)
     return keys;
 }
 
-TEST(Module, TwentyFiveProgramsFitTheStepArea)
+TEST(Module, TwentyFiveProgramsEachFitTheirArea)
 {
     const ModuleSteps module = BuiltIn();
     std::size_t total = 0;
@@ -59,7 +60,8 @@ TEST(Module, TwentyFiveProgramsFitTheStepArea)
         EXPECT_LE(length, 1000);
         total += length;
     }
-    EXPECT_LE(total, 5000u);
+    // Past the 5000 steps of the original module the image is simply longer.
+    EXPECT_EQ(BuiltInModuleImage().size(), std::max<std::size_t>(50 + total, 5050));
 }
 
 TEST(Memo, EveryProgramHasATitleAShortNameAndLabelsOverExactlyItsKeys)
