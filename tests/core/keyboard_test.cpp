@@ -108,6 +108,24 @@ const DisplayCase kFunctions[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Functions, KeyboardDisplay, ::testing::ValuesIn(kFunctions));
 
+// Degrees and grads are reduced in their own unit before they meet pi, so a
+// whole number of quarter turns is exact; 10^20 degrees is 280 degrees.
+const DisplayCase kQuarterTurns[] = {
+    {"90 COS", "0.", false},
+    {"180 SIN", "0.", false},
+    {"270 SIN", "-1.", false},
+    {"90 +/- SIN", "-1.", false},
+    {"360 COS", "1.", false},
+    {"135 TAN", "-1.", false},
+    {"90 TAN", "9.9999999 99", true},
+    {"GRD 200 COS", "-1.", false},
+    {"GRD 300 SIN", "-1.", false},
+    {"GRD 50 TAN", "1.", false},
+    {"100000 X2 X2 SIN", "-.984807753", false},
+    {"30 COS", ".8660254038", false},
+};
+INSTANTIATE_TEST_SUITE_P(QuarterTurns, KeyboardDisplay, ::testing::ValuesIn(kQuarterTurns));
+
 const DisplayCase kStatistics[] = {
     {"0 X<>T 2 S+ 1 X<>T 4 S+", "2.", false},
     {"1 X<>T 2 S+ 2 X<>T 4 S+ AVR", "3.", false},
@@ -128,6 +146,8 @@ TEST(Keyboard, PolarRectangularBothWays)
         const char* t;
     } cases[] = {
         {"2 X<>T 30 P>R", "1.", "1.732050808"},
+        {"1 X<>T 90 P>R", "1.", "0."},
+        {"2 X<>T 180 P>R", "0.", "-2."},
         {"0 X<>T 0 INV P>R", "45.", "0."},
         {"1 +/- X<>T 0 INV P>R", "180.", "1."},
         {"3 X<>T 4 INV P>R", "53.13010235", "5."},

@@ -40,6 +40,31 @@ TEST(BadInput, EndsInTheErrorState)
         {"PGM 16 2 A 1 X<>T 2 B 3 E", "one point predicts nothing"},
         {"LRN LBL A' X^2 RTN LRN PGM 08 0 A 1 B 0 C", "no intervals"},
         {"LRN LBL A' X<>T RTN LRN PGM 09 0 A 1 B .1 C 0 D", "no steps"},
+        {"LRN LBL A' X<>T RTN LRN PGM 09 0 A 1 B .1 C 2.5 D", "a part of a step"},
+        {"PGM 05 2 +/- A", "a negative degree"},
+        {"PGM 05 2.5 A", "a part of a degree"},
+        {"PGM 05 2 A 1 B 0 B 1 B 0 E", "a flat tangent away from a root"},
+        {"LRN LBL A' 1/X RTN LRN PGM 08 1 +/- A 1 B 10 C", "a pole between the limits"},
+        {"PGM 03 3 A 1 B 2 B 3 B 1 B 4 B 5 B 6 B 1 B 7 B 8 B 9 B 1 B C", "singular but for the last digits"},
+        {"PGM 04 3 A 1 B 2 B 3 B 4 B 5 B 6 B 7 B 8 B 9 B C", "singular but for the last digits"},
+        {"PGM 13 2.5 A", "a prime factor of a fraction"},
+        {"PGM 13 4 X<>T 6.5 B", "a gcd with a fraction"},
+        {"PGM 13 4.5 X<>T 6 C", "an lcm with a fraction"},
+        {"PGM 14 2 A 12 C", "binary has no digit 2"},
+        {"PGM 14 16 A 1516 C", "hexadecimal has no digit 16"},
+        {"PGM 15 13.012000 A", "month 13"},
+        {"PGM 15 .152000 A", "month 0"},
+        {"PGM 15 1.322000 A", "day 32"},
+        {"PGM 15 4.312000 A", "31 April"},
+        {"PGM 15 2.292023 A", "29 February in a common year"},
+        {"PGM 15 2.291900 A", "1900 was no leap year"},
+        {"PGM 15 1.002000 B", "day 0"},
+        {"PGM 15 1.0120005 C", "a fraction of a year"},
+        {"PGM 16 5 A", "no fifth model"},
+        {"PGM 16 1.5 A", "a part of a model"},
+        {"PGM 18 D", "no seed yet (it used to run for ever)"},
+        {"PGM 18 B", "no seed yet"},
+        {"PGM 18 6 C", "no seed yet"},
     };
     for (const auto& c : cases) {
         LibraryRun run(c.script);
@@ -51,6 +76,11 @@ TEST(BadInput, EndsInTheErrorState)
 TEST(BadInput, ARefusedBaseKeepsTheOneBefore)
 {
     EXPECT_EQ(LibraryRun("PGM 14 16 A 1 A 255 B").display(), "1515.");
+}
+
+TEST(BadInput, ARefusedModelKeepsThePoints)
+{
+    EXPECT_EQ(LibraryRun("PGM 16 1 A 1 X<>T 2 B 5 A").Register(3), 1);
 }
 
 TEST(BadInput, ARefusedScheduleIsNotPrinted)

@@ -88,7 +88,7 @@ void ExpectSameRoots(std::vector<std::complex<double>> shown, std::vector<std::c
     std::sort(shown.begin(), shown.end(), order);
     std::sort(expected.begin(), expected.end(), order);
     for (std::size_t i = 0; i < shown.size(); ++i)
-        EXPECT_LT(std::abs(shown[i] - expected[i]), 1e-8 * std::max(1.0, std::abs(expected[i])))
+        EXPECT_LT(std::abs(shown[i] - expected[i]), 1e-9 * std::max(1.0, std::abs(expected[i])))
             << shown[i] << " for " << expected[i];
 }
 
@@ -121,6 +121,9 @@ TEST(QuadraticAndCubic, CubicsWithKnownRoots)
         {2, -4, 2, -4, {2, {0, 1}, {0, -1}}},                    // 2 (x - 2)(x^2 + 1)
         {1, -3, 3, -1, {1, 1, 1}},                               // a triple root
         {1, 0, -1, 0, {-1, 0, 1}},
+        {1, -10000, 1, -10000, {10000, {0, 1}, {0, -1}}},        // one root far from the pair
+        {1, -999, -1.19, -998810, {1000, {-0.5, 31.6}, {-0.5, -31.6}}},
+        {1, -1001.001, 1001.001, -1, {0.001, 1, 1000}},          // roots spread over six decades
     };
     for (const auto& c : cases)
         ExpectSameRoots(ShownRoots(Keys(c.a) + " A " + Keys(c.b) + " B " + Keys(c.c) + " C " + Keys(c.d) + " D",

@@ -61,6 +61,43 @@ TEST(TimeValueOfMoney, KnownPaymentAndRate)
     EXPECT_TRUE(NearDisplay(LibraryRun("PGM 19 360 A 100000 C " + Keys(payment) + " D 0 E B'").value(), 0.5, 1e-8));
 }
 
+// I solved in long double by bisection, with the annuity factor from
+// log1p and expm1, so that small rates are exact here.
+double RateFor(const Money& m)
+{
+    auto balance = [&m](long double rate) {
+        const long double i = rate / 100, y = m.n * std::log1p(i);
+        const long double factor = i == 0 ? m.n : std::expm1(y) / i;
+        return m.pv * std::exp(y) + m.pmt * factor + m.fv;
+    };
+    long double low = -1, high = 1; // percent; a loan's balance rises with the rate
+    for (int k = 0; k < 200; ++k) {
+        const long double middle = (low + high) / 2;
+        (balance(middle) > 0 ? high : low) = middle;
+    }
+    return static_cast<double>((low + high) / 2);
+}
+
+TEST(TimeValueOfMoney, RatesAtAndNearZeroKeepTheirDigits)
+{
+    const Money cases[] = {
+        {10, 0, 1000, -100, 0},            // exactly no interest
+        {10, 0, 1000, -100.05501, 0},      // about 0.01 %
+        {10, 0, 1000, -100.0055001, 0},    // about 0.001 %
+        {10, 0, 1000, -99.99, 0},          // a little below 0 %
+        {120, 0, 50000, -416.67, 0},       // about 0.00013 %
+    };
+    for (const Money& m : cases) {
+        LibraryRun run(Stored(m) + " B'");
+        const double rate = RateFor(m);
+        EXPECT_FALSE(run.error()) << m.pmt;
+        if (m.pv + m.n * m.pmt == 0)
+            EXPECT_EQ(run.value(), 0) << m.pmt;
+        else // 13-digit terms of 1000 that nearly cancel fix the rate to about 1e-11 %
+            EXPECT_NEAR(run.value(), rate, 1e-10) << m.pmt;
+    }
+}
+
 TEST(TimeValueOfMoney, NoNumberOfPeriodsFlashes)
 {
     // Paying in and drawing out the same: no N makes 1000 grow into -2000.

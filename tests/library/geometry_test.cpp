@@ -86,6 +86,13 @@ TEST(Triangles, AmbiguousCaseGivesBothTrianglesAndNoThird)
     EXPECT_TRUE(LibraryRun("PGM 22 10 D 6 R/S 30 R/S R/S R/S R/S R/S R/S R/S E'").error());
 }
 
+TEST(Triangles, RightTriangleFromTwoSidesAndAnAngleKeepsItsDigits)
+{
+    // b sin A = a: B is a right angle and c = b cos A.
+    const long double c = 10 * std::cos(std::acos(-1.0L) / 6);
+    ExpectTriangle(Triangle("5 D 10 R/S 30 R/S"), 5, 10, static_cast<double>(c), "right");
+}
+
 TEST(Triangles, DataThatMakeNoTriangleFlash)
 {
     const char* cases[] = {
@@ -93,6 +100,11 @@ TEST(Triangles, DataThatMakeNoTriangleFlash)
         "1 A 1 R/S 5 R/S",     // one side longer than the other two
         "100 C 1 R/S 90 R/S",  // two angles of half a turn
         "2 D 10 R/S 30 R/S E'",
+        "6 D 10 R/S 120 R/S",  // an obtuse A opposite the shorter side
+        "3 B 200 R/S 4 R/S",   // an angle past half a turn
+        "3 +/- A 4 R/S 5 R/S", // a negative side
+        "1 A 2 R/S 3 R/S",     // a flat triangle
+        "5 D 10 R/S 30 R/S E'", // a right triangle has no second
     };
     for (const char* keys : cases) {
         LibraryRun run(std::string("PGM 22 ") + keys);
@@ -115,11 +127,11 @@ TEST(Hyperbolic, FunctionsAndInversesAgainstTheStandardLibrary)
         std::function<double(double)> f;
         std::vector<double> xs;
     } cases[] = {
-        {"A", [](double x) { return std::sinh(x); }, {1, -3, 1e-6, 0.3, 0, 50}},
-        {"B", [](double x) { return std::cosh(x); }, {1, -3, 1e-6, 0.3, 0, 50}},
+        {"A", [](double x) { return std::sinh(x); }, {1, -3, 1e-6, 0.3, 0, 50, 230, -230}},
+        {"B", [](double x) { return std::cosh(x); }, {1, -3, 1e-6, 0.3, 0, 50, 230}},
         {"C", [](double x) { return std::tanh(x); }, {1, -3, 1e-6, 0.3, 0, 25, -200}},
-        {"A'", [](double x) { return std::asinh(x); }, {1, -3, 1e-6, 0.3, 0, 1e5}},
-        {"B'", [](double x) { return std::acosh(x); }, {1, 1.5, 10, 1e6}},
+        {"A'", [](double x) { return std::asinh(x); }, {1, -3, 1e-6, 0.3, 0, 1e5, 1e51, 1e99}},
+        {"B'", [](double x) { return std::acosh(x); }, {1, 1.5, 10, 1e6, 1e51, 1e99}},
         {"C'", [](double x) { return std::atanh(x); }, {0.5, -0.9, 1e-6, 0.3, 0, 0.999}},
     };
     for (const auto& c : cases)
@@ -132,7 +144,8 @@ TEST(Hyperbolic, FunctionsAndInversesAgainstTheStandardLibrary)
 
 TEST(Hyperbolic, OutsideTheDomainsIsTheErrorState)
 {
-    for (const char* keys : {".5 B'", "1 C'", "2 +/- C'", "0 B'"})
+    // sinh and cosh past 230.95 leave the display's range.
+    for (const char* keys : {".5 B'", "1 C'", "2 +/- C'", "0 B'", "232 A", "232 +/- A", "232 B"})
         EXPECT_TRUE(LibraryRun(std::string("PGM 23 ") + keys).error()) << keys;
 }
 

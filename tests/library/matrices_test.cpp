@@ -48,6 +48,8 @@ TEST(Determinant, TableOfSmallMatrices)
         {{{0, 0}, {3, 4}}, 0},                   // a zero column
         {{{7}}, 7},
         {{{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, -3},
+        {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 0},  // singular but for the last digits
+        {{{1, 1}, {1, 1.000000001}}, 1e-9},      // nearly singular is not singular
     };
     for (const auto& c : cases) {
         LibraryRun run("PGM 02 " + EnterRows(c.rows) + " C");
@@ -98,6 +100,30 @@ TEST(LinearSystem, SolvingTwiceKeepsTheSolution)
     EXPECT_EQ(LibraryRun(system + " C C").display(), "2.");
     // A starts afresh: a new system is solved again.
     EXPECT_EQ(LibraryRun(system + " C 2 A 1 B 0 B 5 B 0 B 1 B 7 B C 2 D").display(), "7.");
+}
+
+// C again, or an n refused by A, leaves what was entered and solved.
+TEST(Matrices, ARepeatedCOrARefusedSizeKeepsTheMatrix)
+{
+    const double a = 1, b = 2, c = 3, d = 4, e = 5, f = 6; // a x + b y = e, c x + d y = f
+    const double det = a * d - b * c;
+    const std::string matrix = "2 A 1 B 2 B 3 B 4 B", system = "2 A 1 B 2 B 5 B 3 B 4 B 6 B";
+    const struct {
+        std::string script;
+        double shown;
+    } cases[] = {
+        {"PGM 02 3 A 2 B 1 B 3 B 0 B 1 +/- B 4 B 5 B 2 B 1 B C C", 2 * (-1 - 8) - 1 * (0 - 20) + 3 * (0 + 5)},
+        {"PGM 02 " + matrix + " 10 A CLR C", det},
+        {"PGM 02 " + matrix + " C 0 A CLR C", det},
+        {"PGM 03 " + system + " 10 A CLR C", (e * d - b * f) / det},
+        {"PGM 03 " + system + " C 10 A CLR 2 D", (a * f - e * c) / det},
+        {"PGM 04 " + matrix + " C 7 A CLR 1 X<>T 2 D", -b / det},
+    };
+    for (const auto& k : cases) {
+        LibraryRun run(k.script);
+        EXPECT_TRUE(NearDisplay(run.value(), k.shown, 1e-11)) << k.script << " shows " << run.display();
+        EXPECT_FALSE(run.error()) << k.script;
+    }
 }
 
 TEST(LinearSystem, SingularSystemFlashes)

@@ -39,7 +39,7 @@ TEST(Factorial, PermutationsAndCombinations)
 
 TEST(Gamma, AgainstTheStandardLibrary)
 {
-    for (double x : {0.5, 1.0, 2.5, 5.0, 9.75, 10.0, 33.3, 0.1, -0.5, -1.5, -4.2}) {
+    for (double x : {0.5, 1.0, 2.5, 5.0, 9.75, 10.0, 33.3, 0.1, -0.5, -1.5, -4.2, -68.5, -67.3, -42.75}) {
         LibraryRun run("PGM 12 " + Keys(x) + " D");
         EXPECT_TRUE(NearDisplay(run.value(), std::tgamma(x), 1e-10)) << "Gamma(" << x << ")";
     }
@@ -48,7 +48,7 @@ TEST(Gamma, AgainstTheStandardLibrary)
 
 TEST(Gamma, PolesAndOverflowShowTheErrorState)
 {
-    for (const char* x : {"0", "2 +/-", "171"})
+    for (const char* x : {"0", "2 +/-", "171", "75.5 +/-", "71"})
         EXPECT_TRUE(LibraryRun(std::string("PGM 12 ") + x + " D").error()) << x;
 }
 
@@ -114,6 +114,8 @@ TEST(NumberBases, ToAndFromAGivenBase)
             << c.n << " in base " << c.base;
         EXPECT_EQ(LibraryRun("PGM 14 " + base + Keys(digits) + " C").value(), static_cast<double>(c.n))
             << digits << " from base " << c.base;
+        EXPECT_EQ(LibraryRun("PGM 14 " + base + Keys(static_cast<double>(-c.n)) + " B").value(), -digits)
+            << -c.n << " in base " << c.base;
     }
 }
 
