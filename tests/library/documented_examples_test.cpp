@@ -6,6 +6,8 @@
 #include <regex>
 
 #include "LibraryRun.h"
+#include "resources/BuiltInModule.h"
+#include "storage/ModuleImage.h"
 
 namespace {
 
@@ -60,6 +62,28 @@ TEST(DocumentedExamples, EveryProgramShowsWhatItsTextSays)
             EXPECT_EQ(run.error(), r.flashing) << script;
         }
     }
+}
+
+// The table of programs gives each one's length in steps, and the total.
+TEST(DocumentedExamples, TheStepCountsAreThoseOfTheModule)
+{
+    const storage::ModuleParse module = storage::ParseModuleImage(BuiltInModuleImage());
+    ASSERT_TRUE(module.image);
+    std::ifstream doc(NORVANE_LIBRARY_DOC);
+    const std::regex program(R"(^\| (\d\d) \| [^|]+ \| (\d+) \|$)"), total(R"(^\| \| total \| (\d+) \|$)");
+    std::smatch m;
+    int listed = 0, sum = 0;
+    for (std::string line; std::getline(doc, line);) {
+        if (std::regex_search(line, m, program)) {
+            const int length = module.image->lengths[static_cast<std::size_t>(std::stoi(m[1]) - 1)];
+            EXPECT_EQ(std::stoi(m[2]), length) << "program " << m[1];
+            sum += length;
+            ++listed;
+        } else if (std::regex_search(line, m, total)) {
+            EXPECT_EQ(std::stoi(m[1]), sum);
+        }
+    }
+    EXPECT_EQ(listed, 25);
 }
 
 } // namespace
