@@ -10,5 +10,6 @@ std::wstring FromUtf8(std::string_view bytes)
     return storage::DecodeText(std::span<const unsigned char>(data, bytes.size()));
 }
 
-// path::wstring() converts through the C locale and throws outside ASCII.
-std::wstring WideOf(const std::filesystem::path& path) { return FromUtf8(path.string()); }
+// path::wstring() converts through the C locale and throws outside ASCII;
+// this one keeps names that are not UTF-8 as the bytes they are.
+std::wstring WideOf(const std::filesystem::path& path) { return storage::WideFromPath(path); }

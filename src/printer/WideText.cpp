@@ -1,5 +1,7 @@
 #include "printer/WideText.h"
 
+#include "storage/TextCodec.h"
+
 std::string ToUtf8(std::wstring_view text)
 {
     std::string out;
@@ -29,5 +31,15 @@ std::string ToUtf8(std::wstring_view text)
 
 std::filesystem::path PathFromWide(std::wstring_view name)
 {
-    return std::filesystem::path(ToUtf8(name));
+    std::string bytes;
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (const auto byte = storage::PathByteOf(name[i])) {
+            bytes += ToUtf8(name.substr(run, i - run));
+            bytes += static_cast<char>(*byte);
+            run = i + 1;
+        }
+    }
+    bytes += ToUtf8(name.substr(run));
+    return std::filesystem::path(bytes);
 }

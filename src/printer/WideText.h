@@ -10,5 +10,6 @@
 // Invalid code points become U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 
-// A file-system path whose bytes are the UTF-8 form of the wide name.
+// A file-system path whose bytes are the UTF-8 form of the wide name; the
+// file-name bytes WideFromPath carried as lone code units come back as they were.
 std::filesystem::path PathFromWide(std::wstring_view name);

@@ -2,7 +2,9 @@
 
 #include "core/CCalc.h"
 #include "printer/Breakpoints.h"
+#include "printer/WideText.h"
 #include "shell/CMainWnd.h"
+#include "shell/EnginePath.h"
 #include "shell/FileAssociation.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
@@ -18,6 +20,7 @@
 #endif
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
@@ -27,14 +30,14 @@
 namespace {
 void CopyPath(const QString& path, wchar_t (&target)[CCalc::PathLength])
 {
-    const std::wstring text = path.left(CCalc::PathLength - 1).toStdWString();
+    const std::wstring text = EnginePath(path).substr(0, CCalc::PathLength - 1);
     std::fill(std::begin(target), std::end(target), L'\0');
     std::copy(text.begin(), text.end(), target);
 }
 
 std::filesystem::path FilePath(const QString& path)
 {
-    return std::filesystem::path(path.toStdWString());
+    return PathFromWide(EnginePath(path));
 }
 
 std::span<const unsigned char> BuiltInImage()
@@ -74,12 +77,13 @@ bool NorvaneSession::StartUp()
     // The whole command line is one path, spaces and quotes included. A named
     // file that cannot be loaded is reported and the autosave loaded instead,
     // so that exit never writes an empty memory over the user's program.
-    loadedPath_ = options_.arguments.join(QLatin1Char(' '));
-    if (loadedPath_.isEmpty() || !LoadProgramFile(*calc_, loadedPath_.toStdWString(), MissingFile::Report)) {
+    const QByteArray named = options_.arguments.join(' ');
+    loadedPath_ = QFile::decodeName(named);
+    if (named.isEmpty() || !LoadProgramFile(*calc_, EnginePath(named), MissingFile::Report)) {
         loadedPath_ = AutosavePath(folder_);
         // Without its folder the autosave is simply not there, not a failure.
         if (QFileInfo(folder_).isDir())
-            LoadProgramFile(*calc_, loadedPath_.toStdWString());
+            LoadProgramFile(*calc_, EnginePath(loadedPath_));
     }
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
     modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
@@ -116,7 +120,7 @@ void NorvaneSession::Exit()
     QtSettingsStore store(SettingsStore());
     modules_->SaveModulesToRegistry(store);
     SettingsStore().sync();
-    SaveProgramFile(*calc_, AutosavePath(folder_).toStdWString());
+    SaveProgramFile(*calc_, EnginePath(AutosavePath(folder_)));
     const QString statePath = BreakpointStatePath(folder_);
     const storage::WriteResult saved = SaveBreakpointState(FilePath(statePath));
     if (!saved.ok())
@@ -135,7 +139,10 @@ int RunNorvane(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
 
     StartupOptions options;
-    options.arguments = QApplication::arguments().mid(1);
+    // Qt has taken its own options out of argv; the rest are file-name bytes,
+    // which QApplication::arguments() would change where they are not UTF-8.
+    for (int i = 1; i < argc; ++i)
+        options.arguments << QByteArray(argv[i]);
     NorvaneSession session(std::move(options));
     if (!session.StartUp())
         return 0;

@@ -6,6 +6,7 @@
 #include "shell/Skin.h"
 
 #include <QString>
+#include <QByteArrayList>
 #include <QStringList>
 #include <memory>
 
@@ -15,7 +16,7 @@ class ModuleLibrary;
 class SingleInstance;
 
 struct StartupOptions {
-    QStringList arguments;           // after the program name
+    QByteArrayList arguments;        // after the program name, as the system gave them
     QString settingsBase;            // empty: the user's application-data folder
     QString instanceName;            // empty: one per user
     QString dataFolder;              // for the ".ti" registration; empty: the user's

@@ -1,6 +1,7 @@
 #include "shell/ShellHost.h"
 
 #include "shell/CMainWnd.h"
+#include "shell/EnginePath.h"
 #include "shell/SystemError.h"
 #include "shell/Trace.h"
 #include "shell/debugger/CDebugDlg.h"
@@ -80,17 +81,17 @@ void ShellHost::PrintFileFailed(const std::wstring& path, int errorCode)
 
 std::wstring ShellHost::AskSaveProgramPath()
 {
-    return PickFile(SaveProgramRequest(window_)).toStdWString();
+    return EnginePath(PickFile(SaveProgramRequest(window_)));
 }
 
 std::wstring ShellHost::AskLoadProgramPath()
 {
-    return PickFile(LoadProgramRequest(window_)).toStdWString();
+    return EnginePath(PickFile(LoadProgramRequest(window_)));
 }
 
 std::wstring ShellHost::AskListingPath()
 {
-    return PickFile(ListingRequest(window_)).toStdWString();
+    return EnginePath(PickFile(ListingRequest(window_)));
 }
 
 void ShellHost::ShowSystemError(const std::wstring& caption, int errorCode, const std::wstring& text)

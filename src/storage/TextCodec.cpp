@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace storage {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// A file-name byte that is no part of UTF-8 is carried as the lone low
+// surrogate 0xDC00 + byte, which no valid text holds.
+constexpr char32_t kPathByteBase = 0xDC00;
 
 void AppendCodePoint(std::wstring& out, char32_t c) {
     if constexpr (sizeof(wchar_t) == 2) {
@@ -43,31 +47,40 @@ std::wstring DecodeUtf16(std::span<const unsigned char> bytes, bool bigEndian) {
     return out;
 }
 
+// One UTF-8 sequence at bytes[i]: the code point and its length, or nothing
+// when the sequence is malformed.
+std::optional<std::pair<char32_t, std::size_t>> DecodeUtf8Sequence(std::span<const unsigned char> bytes, std::size_t i) {
+    const unsigned char lead = bytes[i];
+    std::size_t follow;
+    char32_t c;
+    if (lead < 0x80) { follow = 0; c = lead; }
+    else if (lead >= 0xC2 && lead <= 0xDF) { follow = 1; c = lead & 0x1F; }
+    else if (lead >= 0xE0 && lead <= 0xEF) { follow = 2; c = lead & 0x0F; }
+    else if (lead >= 0xF0 && lead <= 0xF4) { follow = 3; c = lead & 0x07; }
+    else return std::nullopt;
+    if (i + follow >= bytes.size())
+        return std::nullopt;
+    for (std::size_t k = 1; k <= follow; ++k) {
+        const unsigned char next = bytes[i + k];
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    const bool overlong = (follow == 2 && c < 0x800) || (follow == 3 && c < 0x10000);
+    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    return std::pair{c, 1 + follow};
+}
+
 // Strict: any malformed sequence means the text is not UTF-8.
 std::optional<std::wstring> DecodeUtf8(std::span<const unsigned char> bytes) {
     std::wstring out;
     for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned char lead = bytes[i];
-        int follow;
-        char32_t c;
-        if (lead < 0x80) { follow = 0; c = lead; }
-        else if (lead >= 0xC2 && lead <= 0xDF) { follow = 1; c = lead & 0x1F; }
-        else if (lead >= 0xE0 && lead <= 0xEF) { follow = 2; c = lead & 0x0F; }
-        else if (lead >= 0xF0 && lead <= 0xF4) { follow = 3; c = lead & 0x07; }
-        else return std::nullopt;
-        if (i + follow >= bytes.size())
+        const auto sequence = DecodeUtf8Sequence(bytes, i);
+        if (!sequence)
             return std::nullopt;
-        for (int k = 1; k <= follow; ++k) {
-            const unsigned char next = bytes[i + k];
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            c = (c << 6) | (next & 0x3F);
-        }
-        const bool overlong = (follow == 2 && c < 0x800) || (follow == 3 && c < 0x10000);
-        if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return std::nullopt;
-        AppendCodePoint(out, c);
-        i += 1 + follow;
+        AppendCodePoint(out, sequence->first);
+        i += sequence->second;
     }
     return out;
 }
@@ -116,8 +129,26 @@ std::wstring DecodeText(std::span<const unsigned char> bytes) {
 
 std::wstring WideFromPath(const std::filesystem::path& path) {
     const std::string& native = path.native();
-    return DecodeUtf8OrWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(native.data()), native.size()));
+    const std::span bytes(reinterpret_cast<const unsigned char*>(native.data()), native.size());
+    std::wstring out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (const auto sequence = DecodeUtf8Sequence(bytes, i)) {
+            AppendCodePoint(out, sequence->first);
+            i += sequence->second;
+        } else {
+            out.push_back(WideForPathByte(bytes[i++]));
+        }
+    }
+    return out;
+}
+
+wchar_t WideForPathByte(unsigned char byte) { return static_cast<wchar_t>(kPathByteBase + byte); }
+
+std::optional<unsigned char> PathByteOf(wchar_t unit) {
+    const auto value = static_cast<char32_t>(unit);
+    if (value < kPathByteBase + 0x80 || value > kPathByteBase + 0xFF)
+        return std::nullopt;
+    return static_cast<unsigned char>(value - kPathByteBase);
 }
 
 std::vector<unsigned char> EncodeUtf16LittleEndian(const std::wstring& text, bool withByteOrderMark) {

@@ -4,6 +4,7 @@
 // We write UTF-16 little-endian with a mark, as Windows' profile functions do.
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,8 +14,12 @@ namespace storage {
 std::wstring DecodeText(std::span<const unsigned char> bytes);
 std::vector<unsigned char> EncodeUtf16LittleEndian(const std::wstring& text, bool withByteOrderMark);
 
-// A path's bytes read as UTF-8 (as PathFromWide writes them) or, failing
-// that, Windows-1252. Unlike path::wstring() this never throws.
+// A path's bytes read as UTF-8; a byte that is no part of UTF-8 becomes the
+// lone code unit WideForPathByte(byte), so that PathFromWide gives back the
+// very same bytes. Unlike path::wstring() this never throws.
 std::wstring WideFromPath(const std::filesystem::path& path);
+wchar_t WideForPathByte(unsigned char byte);
+// The file-name byte a code unit of WideFromPath's stands for, if it is one.
+std::optional<unsigned char> PathByteOf(wchar_t unit);
 
 } // namespace storage

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/Commands.h"
 #include "cli/Runner.h"
 #include "cli/Session.h"
 #include "resources/BuiltInModule.h"
@@ -123,3 +124,20 @@ TEST_F(SessionTest, KeyboardFilesNotNamedAreSaidSo)
 }
 
 } // namespace
+
+// File names on the command line that are not UTF-8 (byte 0xE9) name exactly
+// those files, whether the engine opens them itself or a key asks for them.
+TEST_F(SessionTest, NamesThatAreNotUtf8AreKeptAsBytes)
+{
+    std::filesystem::create_directories(folder_ / "d\xE9");
+    const std::string base = folder_.string() + "/";
+    const ParsedOptions parsed = ParseOptions({"run", "--print-file", base + "imp\xE9.txt", "--write-folder",
+                                               base + "d\xE9", "--listing-out", base + "list\xE9.txt",
+                                               "--program-out", base + "prog\xE9.ti", "-e", "5 PRT LIST WRITE"});
+    ASSERT_EQ(parsed.error, "");
+    std::istringstream in;
+    ASSERT_EQ(RunCommand(parsed.options, {BuiltInModuleImage(), folder_}, in, out_, err_), kExitOk) << err_.str();
+    EXPECT_EQ(err_.str(), "");
+    for (const char* name : {"imp\xE9.txt", "list\xE9.txt", "prog\xE9.ti"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / name)) << name;
+}

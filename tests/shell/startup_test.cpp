@@ -57,7 +57,8 @@ struct Sandbox {
     StartupOptions Options(QStringList arguments = {}) const
     {
         StartupOptions options;
-        options.arguments = std::move(arguments);
+        for (const QString& argument : arguments)
+            options.arguments << QFile::encodeName(argument);
         options.settingsBase = Path("base");
         options.dataFolder = Path("data");
         options.instanceName = "norvane-test-" + QUuid::createUuid().toString(QUuid::Id128);
@@ -78,6 +79,7 @@ private slots:
 
     void autosaveIsLoadedAndWritten();
     void commandLineFileIsLoadedButAutosaveWritten();
+    void nameThatIsNotUtf8IsLoaded();
     void namedFileNotLoadedKeepsAutosave_data();
     void namedFileNotLoadedKeepsAutosave();
     void settingsAreLoadedAndSaved();
@@ -127,6 +129,23 @@ void StartupTest::commandLineFileIsLoadedButAutosaveWritten()
     CCalc autosaved;
     QVERIFY(LoadProgramFile(autosaved, (box.Folder() + "/TI59.ti").toStdWString()));
     QCOMPARE(FirstSteps(autosaved, 2), (QList<int>{2, 44}));
+}
+
+// Byte 0xE9 is "é" in Latin-1 and no UTF-8: the file is opened by its bytes.
+void StartupTest::nameThatIsNotUtf8IsLoaded()
+{
+    Sandbox box;
+    const QByteArray named = QFile::encodeName(box.dir.path()) + "/caf\xE9.ti";
+    CCalc calc;
+    calc.programMemory[0][0] = 42;
+    QVERIFY(SaveProgramFile(calc, std::filesystem::path(named.toStdString())));
+    StartupOptions options = box.Options();
+    options.arguments = {named};
+    NorvaneSession session(options);
+    QVERIFY(session.StartUp());
+    QVERIFY2(box.errors.isEmpty(), qPrintable(box.errors.join(" / ")));
+    QCOMPARE(FirstSteps(session.Calc(), 1), QList<int>{42});
+    session.Exit();
 }
 
 void StartupTest::namedFileNotLoadedKeepsAutosave_data()

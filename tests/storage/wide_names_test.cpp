@@ -55,7 +55,33 @@ TEST(WideNames, ModuleFilesAndTheirSettings) {
     EXPECT_EQ(restored.Slot(1).path, file);
 }
 
-TEST(WideNames, PathBytesThatAreNoUtf8ReadAsWindows1252) {
-    EXPECT_EQ(storage::WideFromPath(std::filesystem::path("caf\xE9.ti")), L"caf\u00E9.ti");
+TEST(WideNames, PathBytesThatAreNoUtf8BecomeLoneLowSurrogates) {
+    EXPECT_EQ(storage::WideFromPath(std::filesystem::path("caf\xE9.ti")), std::wstring(L"caf") + wchar_t(0xDCE9) + L".ti");
     EXPECT_EQ(storage::WideFromPath(std::filesystem::path("caf\xC3\xA9.ti")), L"caf\u00E9.ti");
+}
+
+// Names that are not UTF-8 (here Latin-1 "é", byte 0xE9) reach the file
+// system as the very bytes they were, through the wide text hosts hand over.
+TEST(WideNames, BytesThatAreNotUtf8SurviveTheWideForm) {
+    const char* names[] = {"caf\xE9.ti", "\xC3\xA9t\xE9.ti", "\xFF\xFE", "cut\xC3", "\xED\xA0\x80.ti"};
+    for (const char* name : names) {
+        const std::wstring wide = storage::WideFromPath(name);
+        EXPECT_EQ(PathFromWide(wide).native(), name) << name;
+    }
+
+    CalcInFolder f;
+    f.calc.registers[0] = CNombre(7, 12);
+    f.host.savePath = storage::WideFromPath(f.folder / "caf\xE9.ti");
+    f.calc.WriteKey(false);
+    EXPECT_EQ(f.folder.Entries(), std::vector<std::string>{"caf\xE9.ti"});
+    f.calc.registers[0] = CNombre();
+    f.host.loadPath = f.host.savePath;
+    f.calc.WriteKey(true);
+    EXPECT_EQ(f.calc.registers[0], CNombre(7, 12));
+    EXPECT_TRUE(f.host.messages.empty()) << f.host.Captions();
+
+    std::filesystem::create_directories(f.folder / "donn\xE9" "es");
+    f.SetWriteFolder(f.folder / "donn\xE9" "es");
+    ASSERT_TRUE(WriteMemoryBank(f.calc, 1));
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "donn\xE9" "es" / "Memory#1"));
 }
