@@ -67,7 +67,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
     pauseTimer_.setSingleShot(true);
     pauseTimer_.callOnTimeout(this, &CMainWnd::EndPause);
     typedKeyTimer_.setSingleShot(true);
-    typedKeyTimer_.callOnTimeout(this, &CMainWnd::ReleaseTypedKey);
+    typedKeyTimer_.callOnTimeout(this, &CMainWnd::EndTypedLook);
 
     DrawDisplay(false);
     SetSystemErrorOwner(this);

@@ -57,11 +57,12 @@ public:
     // --- keys ---
     void PressKey(int column, int row);
     void ReleaseKey();
-    // A typed character: the key is drawn pressed for kTypedKeyMs, then
-    // released; characters typed meanwhile wait their turn in order.
+    // A typed character: the key is given at once and drawn pressed for
+    // kTypedKeyMs or until the next key; while the mouse holds a key, typed
+    // ones wait for it in order.
     void TypeCharacter(char32_t character);
     void TypeKey(KeyPosition key);
-    bool TypedKeysWaiting() const { return !typedKeys_.empty() || typedKeyHeld_; }
+    bool TypedKeysWaiting() const { return !typedKeys_.empty(); }
 
     // --- drawing ---
     // Renders the display text into displayBitmap when it changed, then
@@ -144,9 +145,9 @@ private:
     void EndPause();
     void RunStopped();
     void PostStep(int delay);
-    void PressNextTypedKey();
-    void ReleaseTypedKey();
-    void FinishTypedKeys();
+    void GiveTypedKey(KeyPosition key);
+    void EndTypedLook();
+    void TypeWaitingKeys();
 
     QElapsedTimer clock_;
     QTimer blinkTimer_;

@@ -65,41 +65,50 @@ void CMainWnd::AfterKey()
 
 void CMainWnd::TypeCharacter(char32_t character)
 {
-    if (const std::optional<KeyPosition> key = KeyForCharacter(character))
-        TypeKey(*key);
+    const std::optional<KeyPosition> key = KeyForCharacter(character);
+    if (!key)
+        return;
+    TypeKey(*key);
 }
 
 void CMainWnd::TypeKey(KeyPosition key)
 {
-    typedKeys_.push_back(key);
-    if (!typedKeyHeld_ && !mouseHeld_)
-        PressNextTypedKey();
+    // A key held with the mouse is given first; keys typed meanwhile follow it.
+    if (mouseHeld_)
+        typedKeys_.push_back(key);
+    else
+        GiveTypedKey(key);
 }
 
-void CMainWnd::PressNextTypedKey()
+// The key is given at once; its pressed look stays until its time is up or
+// the next key comes.
+void CMainWnd::GiveTypedKey(KeyPosition key)
 {
-    if (typedKeys_.empty())
-        return;
-    const KeyPosition key = typedKeys_.front();
-    typedKeys_.pop_front();
+    EndTypedLook();
+    PressKey(key.column, key.row);
+    ReleaseKey();
     typedKeyHeld_ = true;
     PressKey(key.column, key.row);
     typedKeyTimer_.start(kTypedKeyMs);
 }
 
-void CMainWnd::ReleaseTypedKey()
+void CMainWnd::EndTypedLook()
 {
+    if (!typedKeyHeld_)
+        return;
+    typedKeyTimer_.stop();
     typedKeyHeld_ = false;
-    ReleaseKey();
-    PressNextTypedKey();
+    if (pressedColumn >= 0 && pressedRow >= 0)
+        update(KeyPictureRect(pressedColumn, pressedRow));
+    pressedColumn = pressedRow = -1;
 }
 
-// A click must not overtake keys typed before it.
-void CMainWnd::FinishTypedKeys()
+void CMainWnd::TypeWaitingKeys()
 {
-    while (typedKeyHeld_) {
-        typedKeyTimer_.stop();
-        ReleaseTypedKey();
+    while (!typedKeys_.empty() && !mouseHeld_) {
+        const KeyPosition key = typedKeys_.front();
+        typedKeys_.pop_front();
+        GiveTypedKey(key);
     }
 }
 
@@ -112,7 +121,7 @@ void CMainWnd::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
-    FinishTypedKeys();
+    EndTypedLook();
     const QPoint skinPoint = client - skinOrigin;
     const KeyPosition key = HitTestKey(skinPoint.x(), skinPoint.y());
     if (key.IsKey()) {
@@ -142,8 +151,7 @@ void CMainWnd::mouseReleaseEvent(QMouseEvent* event)
     if (!mouseHeld_)
         return;
     ReleaseKey();
-    if (!typedKeyHeld_)
-        PressNextTypedKey();
+    TypeWaitingKeys();
 }
 
 void CMainWnd::keyPressEvent(QKeyEvent* event)
