@@ -37,10 +37,18 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(p
 
 SingleInstance::~SingleInstance() = default;
 
+// One copy per desktop session: the same user on another display or in
+// another session starts a copy of its own there.
 QString SingleInstance::DefaultName()
 {
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("LOGNAME");
-    return QStringLiteral("Norvane-") + user;
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("DISPLAY");
+    display.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString name = QStringLiteral("Norvane-%1-%2").arg(user, display);
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
 }

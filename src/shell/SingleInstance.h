@@ -1,6 +1,6 @@
 #pragma once
-// One copy of the program per user: the first copy listens on a local
-// socket; a later copy asks it to raise its window and stops.
+// One copy of the program per desktop session: the first copy listens on a
+// local socket; a later copy asks it to raise its window and stops.
 
 #include <QObject>
 #include <QString>
@@ -16,7 +16,7 @@ public:
     // False when another copy answered; it has then been asked to come forward.
     bool IsFirst() const { return first_; }
 
-    // The socket name for this user.
+    // The socket name for this user's desktop session (runtime folder and display).
     static QString DefaultName();
 
 signals:

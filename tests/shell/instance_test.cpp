@@ -1,6 +1,8 @@
 // The real program started twice: the second copy hands over to the first
 // and exits at once with 0, writing nothing.
 
+#include "shell/SingleInstance.h"
+
 #include <QDirIterator>
 #include <QLocalSocket>
 #include <QProcess>
@@ -28,7 +30,25 @@ class InstanceTest : public QObject {
     Q_OBJECT
 private slots:
     void secondCopyExitsAtOnce();
+    void onePerDesktopSession();
 };
+
+// Same user, same /tmp: another display or session is another copy.
+void InstanceTest::onePerDesktopSession()
+{
+    auto nameWith = [](const char* runtime, const char* display, const char* wayland) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("DISPLAY", display);
+        qputenv("WAYLAND_DISPLAY", wayland);
+        return SingleInstance::DefaultName();
+    };
+    const QString first = nameWith("/run/user/1000", ":0", "");
+    QCOMPARE(nameWith("/run/user/1000", ":0", ""), first);
+    QVERIFY(first.startsWith("/run/user/1000/"));
+    QVERIFY(nameWith("/run/user/1000", ":1", "") != first);
+    QVERIFY(nameWith("/run/user/1000", ":0", "wayland-0") != first);
+    QVERIFY(nameWith("/run/user/2000", ":0", "") != first);
+}
 
 void InstanceTest::secondCopyExitsAtOnce()
 {
@@ -40,6 +60,9 @@ void InstanceTest::secondCopyExitsAtOnce()
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
     env.insert("XDG_DATA_HOME", home.filePath("data"));
     env.insert("HOME", home.path());
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("DISPLAY", ":77");
+    env.remove("WAYLAND_DISPLAY");
 
     QProcess first;
     first.setProcessEnvironment(env);
@@ -47,7 +70,7 @@ void InstanceTest::secondCopyExitsAtOnce()
     QVERIFY(first.waitForStarted());
     QLocalSocket probe;
     QTRY_VERIFY_WITH_TIMEOUT(
-        (probe.connectToServer("Norvane-" + user), probe.waitForConnected(100)), 20000);
+        (probe.connectToServer(home.filePath("Norvane-" + user + "-:77")), probe.waitForConnected(100)), 20000);
     probe.disconnectFromServer();
     QTest::qWait(200);
     const QStringList before = Snapshot(home.path());
