@@ -45,16 +45,23 @@ bool IsProgramFileName(const std::filesystem::path& path)
     return extension == L".ti";
 }
 
+std::wstring ReadFileStart(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
+{
+    storage::ReadResult read = storage::ReadFileBytes(path, limit);
+    if (!read.opened || read.failed)
+        return L"cannot read " + WideOf(path) + L": " + FromUtf8(std::strerror(read.error));
+    bytes = std::move(read.bytes);
+    return {};
+}
+
 } // namespace
 
 std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
 {
-    storage::ReadResult read = storage::ReadFileBytes(path, limit + 1);
-    if (!read.opened || read.failed)
-        return L"cannot read " + WideOf(path) + L": " + FromUtf8(std::strerror(read.error));
-    if (read.bytes.size() > limit)
+    if (std::wstring problem = ReadFileStart(path, limit + 1, bytes); !problem.empty())
+        return problem;
+    if (bytes.size() > limit)
         return WideOf(path) + L" is too large";
-    bytes = std::move(read.bytes);
     return {};
 }
 
@@ -72,8 +79,9 @@ std::wstring Session::Prepare(const CliOptions& options)
         const auto& path = options.modules[static_cast<std::size_t>(slot)];
         if (!path)
             continue;
+        // A module is its table and the programs it names; bytes after them play no part.
         std::vector<unsigned char> bytes;
-        if (std::wstring problem = ReadWholeFile(*path, storage::kLongestModule, bytes); !problem.empty())
+        if (std::wstring problem = ReadFileStart(*path, storage::kLongestModule, bytes); !problem.empty())
             return problem;
         if (!modules_->LoadModuleFile(slot, *path))
             return L"cannot use " + WideOf(*path) + L" as a module";

@@ -76,5 +76,8 @@ void ShowAboutBox(QWidget* parent)
     box.setText(QStringLiteral("<b>Norvane %1</b>").arg(QCoreApplication::applicationVersion()));
     box.setInformativeText(QStringLiteral("An emulator of the TI-59 programmable calculator."));
     box.setStandardButtons(QMessageBox::Ok);
+    // The box wraps its text to a narrow width of its own; one short sentence reads best on one line.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setWordWrap(false);
     box.exec();
 }

@@ -63,6 +63,20 @@ TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
     }
 }
 
+TEST_F(SessionTest, BytesAfterTheProgramsAModuleNamesAreIgnored)
+{
+    std::string bytes(storage::kLengthTableBytes, '\0');
+    bytes[0] = 3;
+    bytes += "\x01\x02\x03";
+    bytes.resize(storage::kLongestModule + 100, '\xff');
+    CliOptions options;
+    options.modules[1] = File("long.mod", bytes);
+    Session session(host_, {});
+    EXPECT_EQ(session.Prepare(options), L"");
+    const auto* program = session.calc().programMemory[storage::kModulePrograms + 1];
+    EXPECT_EQ((std::vector<int>{program[0], program[1], program[2], program[3]}), (std::vector<int>{1, 2, 3, 0}));
+}
+
 TEST_F(SessionTest, AListingFillsUserMemoryAndStartsAtStepZero)
 {
     CliOptions options;

@@ -166,6 +166,13 @@ void DebuggerWindowTest::CurrentStepIsYellowAndInView()
     QVERIFY(!debugger.programModel->index(0, 0).data(Qt::BackgroundRole).isValid());
     const QRect line = debugger.programList->visualRect(debugger.programModel->index(750, 0));
     QVERIFY(debugger.programList->viewport()->rect().intersects(line));
+
+    // Selecting the current step must not hide it: its row stays a shade of yellow.
+    debugger.programList->setCurrentIndex(debugger.programModel->index(750, 1));
+    const QImage shot = debugger.programList->viewport()->grab().toImage();
+    const QRect cell = debugger.programList->visualRect(debugger.programModel->index(750, 1));
+    const QColor shade = shot.pixelColor(cell.right() - 2, cell.center().y());
+    QVERIFY2(shade.red() > 100 && shade.red() == shade.green() && shade.blue() < 40, qPrintable(shade.name()));
 }
 
 // Keys from the keyboard; the first three hierarchy lines after the last one.

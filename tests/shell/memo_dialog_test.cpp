@@ -42,6 +42,7 @@ private slots:
     void roundTrips();
     void textsCutTo127();
     void previewFollowsEdits();
+    void typedLabelsStayInSight();
 };
 
 void MemoDialogTest::startingState_data()
@@ -163,7 +164,9 @@ void MemoDialogTest::previewFollowsEdits()
     CMemoDialog dialog(StripTexts{});
     dialog.Initialise();
     dialog.show();
-    QCOMPARE(dialog.preview->geometry(), QRect(260, 20, 330, 63));
+    QCOMPARE(dialog.preview->size(), QSize(330, 63));
+    QVERIFY(dialog.preview->x() > dialog.labelEdits[0][4]->geometry().right());
+    QVERIFY(dialog.preview->geometry().right() < dialog.width());
     QVERIFY(!CellHasInk(dialog.preview->grab().toImage(), 3, 1));
 
     QTest::keyClicks(dialog.labelEdits[1][3], "SBR");
@@ -173,6 +176,26 @@ void MemoDialogTest::previewFollowsEdits()
     // Merging the line hides its labels in the preview.
     dialog.mergeButtons[1]->click();
     QVERIFY(!CellHasInk(dialog.preview->grab().toImage(), 3, 1));
+}
+
+void MemoDialogTest::typedLabelsStayInSight()
+{
+    // Markup must not scroll out of the field: the start of the text stays put as the cursor reaches its end.
+    const QString label = "[*]1/x[/*][+]2[/+]";
+    CMemoDialog dialog(StripTexts{});
+    dialog.Initialise();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (int line = 0; line < kStripLines; ++line) {
+        QLineEdit* edit = dialog.labelEdits[line][kStripKeys - 1];
+        edit->setText(label);
+        edit->setCursorPosition(0);
+        const int start = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        edit->setCursorPosition(label.size());
+        QVERIFY2(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() - start >= edit->fontMetrics().horizontalAdvance(label),
+                 qPrintable(QString("line %1").arg(line)));
+        QVERIFY(edit->geometry().right() < dialog.preview->x());
+    }
 }
 
 QTEST_MAIN(MemoDialogTest)

@@ -9,10 +9,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
 namespace {
+// Rows from the first to the last one holding text ink.
+int InkHeight(const QImage& image)
+{
+    const QRgb paper = image.pixel(0, 0);
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != paper) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return first < 0 ? 0 : last - first + 1;
+}
+
 QList<int> Commands(const QMenu& menu)
 {
     QList<int> commands;  // 0 for a separator
@@ -123,14 +139,23 @@ void WindowTest::aboutBox()
 {
     ShellFixture f;
     QString title;
+    int inkHeight = 0, lineSpacing = 0;
     QTimer::singleShot(50, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             title = box->windowTitle();
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (label->text() == box->informativeText()) {
+                    inkHeight = InkHeight(label->grab().toImage());
+                    lineSpacing = label->fontMetrics().lineSpacing();
+                }
             box->button(QMessageBox::Ok)->click();
         }
     });
     ShowAboutBox(f.window.get());
     QCOMPARE(title, QStringLiteral("About Norvane"));
+    // The sentence is drawn on one line.
+    QVERIFY(inkHeight > 0);
+    QVERIFY2(inkHeight <= lineSpacing, qPrintable(QString("%1 > %2").arg(inkHeight).arg(lineSpacing)));
 }
 
 void WindowTest::exitClosesAndKeepsPosition()

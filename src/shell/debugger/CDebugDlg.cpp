@@ -5,6 +5,7 @@
 #include "shell/debugger/BreakpointImages.h"
 #include "shell/debugger/CBreakpointDlg.h"
 #include "shell/debugger/FlagStrip.h"
+#include "shell/debugger/MarkedRowDelegate.h"
 #include "shell/debugger/ProgramListModel.h"
 #include "shell/debugger/ValueListModel.h"
 
@@ -132,6 +133,7 @@ void CDebugDlg::CreateLists()
 {
     programModel = new ProgramListModel(calc.areaBase, breakpoints, this);
     programList->setModel(programModel);
+    programList->setItemDelegate(new MarkedRowDelegate(programList));
     registerModel = new ValueListModel(
         {QStringLiteral("Mem"), CCalc::RegisterCount, 0,
          [this](int r) { return calc.registers[r]; },

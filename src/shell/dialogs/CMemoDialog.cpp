@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 const char* const kMacroHelp[] = {
@@ -17,15 +19,17 @@ const char* const kMacroHelp[] = {
 };
 
 constexpr int kEditLeft = 10;
-constexpr int kEditWidth = 240;
 constexpr int kEditHeight = 22;
-constexpr int kLabelEditStep = 48;
+constexpr int kGap = 10;
+constexpr int kPreviewTop = 20;
+// A label a user types for one key, markup and all: every character of it stays in sight.
+const char* const kLongLabel = "[S]D[/S]x[+]-1[/+]";
 
 class StripPreview : public QWidget {
 public:
     StripPreview(const CMemoDialog& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog)
     {
-        setGeometry(QRect(CMemoDialog::kPreviewOrigin, kStripSize));
+        resize(kStripSize);
     }
 
 protected:
@@ -48,6 +52,16 @@ QLineEdit* TextEdit(QWidget* parent, QRect where)
     edit->setGeometry(where);
     return edit;
 }
+
+int LabelEditWidth(const QLineEdit& edit)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(&edit);
+    frame.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &edit);
+    // 4: the line edit's own margin around its text.
+    const QSize text(edit.fontMetrics().horizontalAdvance(kLongLabel) + 4, edit.fontMetrics().height());
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, &edit).width();
+}
 }
 
 CMemoDialog::CMemoDialog(const StripTexts& memo, QWidget* parent)
@@ -55,14 +69,20 @@ CMemoDialog::CMemoDialog(const StripTexts& memo, QWidget* parent)
       topMerged(!memo.lines[0].isEmpty()),
       bottomMerged(!memo.lines[1].isEmpty()),
       texts(memo),
-      title(TextEdit(this, {kEditLeft, 30, kEditWidth, kEditHeight})),
+      title(TextEdit(this, {})),
       preview(new StripPreview(*this, this))
 {
     setWindowTitle("Program memo");
-    setFixedSize(610, 330);
     texts.programLabel.clear();
+    const int labelStep = LabelEditWidth(*title) + 4;
+    const int editWidth = labelStep * kStripKeys - 4;
+    const int right = kEditLeft + editWidth + kGap;
+    const int width = right + kStripSize.width() + 2 * kGap;
+    setFixedSize(width, 330);
+    title->setGeometry(kEditLeft, 30, editWidth, kEditHeight);
+    preview->move(right, kPreviewTop);
     auto* titleLabel = new QLabel("&Title :", this);
-    titleLabel->setGeometry(kEditLeft, 10, kEditWidth, 18);
+    titleLabel->setGeometry(kEditLeft, 10, editWidth, 18);
     titleLabel->setBuddy(title);
     BindCommand(title, kTitle);
 
@@ -71,7 +91,7 @@ CMemoDialog::CMemoDialog(const StripTexts& memo, QWidget* parent)
     const char* const heading[] = {"Top line (second functions)", "Bottom line"};
     for (int line = 0; line < kStripLines; ++line) {
         const int top = 70 + 90 * line;
-        (new QLabel(heading[line], this))->setGeometry(kEditLeft, top, kEditWidth, 18);
+        (new QLabel(heading[line], this))->setGeometry(kEditLeft, top, editWidth, 18);
         mergeButtons[line] = new QRadioButton(mergeText[line], this);
         separateButtons[line] = new QRadioButton(separateText[line], this);
         mergeButtons[line]->setGeometry(kEditLeft, top + 20, 70, 20);
@@ -83,30 +103,30 @@ CMemoDialog::CMemoDialog(const StripTexts& memo, QWidget* parent)
         BindCommand(separateButtons[line], line == 0 ? kTopSeparate : kBottomSeparate);
 
         const int editTop = top + 46;
-        lineEdits[line] = TextEdit(this, {kEditLeft, editTop, kEditWidth, kEditHeight});
+        lineEdits[line] = TextEdit(this, {kEditLeft, editTop, editWidth, kEditHeight});
         BindCommand(lineEdits[line], line == 0 ? kTopLine : kBottomLine);
         for (int key = 0; key < kStripKeys; ++key) {
             labelEdits[line][key] = TextEdit(
-                this, {kEditLeft + kLabelEditStep * key, editTop, kLabelEditStep - 4, kEditHeight});
+                this, {kEditLeft + labelStep * key, editTop, labelStep - 4, kEditHeight});
             BindCommand(labelEdits[line][key], (line == 0 ? kTopLabels : kBottomLabels) + key);
         }
     }
 
     auto* macros = new QLabel("Macros", this);
-    macros->setGeometry(kPreviewOrigin.x(), 100, 330, 18);
+    macros->setGeometry(right, 100, kStripSize.width(), 18);
     QFont bold = macros->font();
     bold.setBold(true);
     macros->setFont(bold);
     int helpTop = 122;
     for (const char* help : kMacroHelp) {
-        (new QLabel(help, this))->setGeometry(kPreviewOrigin.x(), helpTop, 330, 18);
+        (new QLabel(help, this))->setGeometry(right, helpTop, kStripSize.width(), 18);
         helpTop += 20;
     }
 
     auto* ok = new QPushButton("OK", this);
     auto* cancel = new QPushButton("Cancel", this);
-    ok->setGeometry(420, 290, 80, 26);
-    cancel->setGeometry(510, 290, 80, 26);
+    ok->setGeometry(width - 190, 290, 80, 26);
+    cancel->setGeometry(width - 100, 290, 80, 26);
     ok->setDefault(true);
     BindCommand(ok, kDialogOk);
     BindCommand(cancel, kDialogCancel);

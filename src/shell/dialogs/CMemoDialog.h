@@ -27,7 +27,6 @@ public:
     };
     static constexpr int kTemplate = 147;
     static constexpr int kTextCapacity = 127;
-    static constexpr QPoint kPreviewOrigin{260, 20};
 
     // A line starts merged when its line text is not empty.
     explicit CMemoDialog(const StripTexts& memo, QWidget* parent = nullptr);
