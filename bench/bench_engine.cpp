@@ -3,6 +3,7 @@
 
 #include "core/CCalc.h"
 
+#include <cstdint>
 #include <initializer_list>
 
 namespace {
@@ -23,10 +24,7 @@ void RunLoop(benchmark::State& state, std::initializer_list<int> program, int64_
     for (auto _ : state) {
         calc.registers[1] = CNombre(count, 12);
         calc.ProcessKey(Key::UserA);
-        while (calc.mode == CCalc::ModeRun) {
-            calc.StepProgram();
-            ++steps;
-        }
+        steps += static_cast<int64_t>(calc.RunSteps(UINT64_MAX).steps);
         calc.ProcessKey(Key::Rst);
     }
     benchmark::DoNotOptimize(calc.registers[0]);

@@ -69,7 +69,7 @@ int AsmCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
     }
     auto calc = std::make_unique<CCalc>();
     calc->SetHost(&host);
-    std::copy(read.steps.begin(), read.steps.end(), calc->programMemory[0]);
+    calc->LoadUserProgram(read.steps);
     return SaveProgramFile(*calc, *options.output) ? kExitOk : kExitBadInput;
 }
 

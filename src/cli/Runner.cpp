@@ -1,14 +1,10 @@
 #include "cli/Runner.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "cli/CliHost.h"
 #include "core/CCalc.h"
-
-namespace {
-// An instruction still collecting operand steps needs at most this many more.
-constexpr int kStepsToFinishInstruction = 8;
-}
 
 ScriptRunner::ScriptRunner(CCalc& calc, CliHost& host, RunLimits limits)
     : calc_(calc), host_(host), limits_(limits)
@@ -43,14 +39,12 @@ void ScriptRunner::RunToStop()
     const std::clock_t processorStart = std::clock();
     std::uint64_t steps = 0;
     while (calc_.mode == CCalc::ModeRun) {
-        calc_.StepProgram();
-        ++steps;
-        if (limits_.showStops && calc_.pauseRequest)
+        const CCalc::RunResult slice = calc_.RunSteps(limits_.maxSteps - std::min(steps, limits_.maxSteps));
+        steps += slice.steps;
+        if (slice.end == CCalc::RunEnd::Paused && limits_.showStops)
             host_.WriteLine(DisplayLine(true));
-        if (steps >= limits_.maxSteps && calc_.mode == CCalc::ModeRun) {
+        if (slice.end == CCalc::RunEnd::BudgetSpent)
             StopAtLimit();
-            break;
-        }
     }
     runTime_ += std::chrono::steady_clock::now() - start;
     processorSeconds_ += static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
@@ -59,19 +53,10 @@ void ScriptRunner::RunToStop()
         host_.WriteLine(DisplayLine());
 }
 
-// As R/S would stop it: at once, or once the instruction under way has its operands.
 void ScriptRunner::StopAtLimit()
 {
     hitStepLimit_ = true;
     host_.Warn(L"the run was stopped after " + std::to_wstring(limits_.maxSteps) +
                L" steps (--max-steps) at step " + std::to_wstring(calc_.pc));
-    calc_.stopRequest = 1;
-    if (calc_.operandDigits == 0 && !calc_.labelAllowed)
-        calc_.ProcessKey(Key::RunStop);
-    for (int i = 0; i < kStepsToFinishInstruction && calc_.mode == CCalc::ModeRun; ++i) {
-        calc_.StepProgram();
-        ++steps_;
-    }
-    calc_.mode = CCalc::ModeCalculate;
-    calc_.stopRequest = 0;
+    calc_.RequestStop();
 }

@@ -14,13 +14,9 @@ namespace {
 // Far more than any program file or listing; a wrong name cannot fill memory.
 constexpr std::size_t kLargestListing = 1u << 20;
 
-std::wstring CopyPath(wchar_t (&target)[CCalc::PathLength], const std::filesystem::path& path)
+std::wstring TooLong(const std::filesystem::path& path)
 {
-    const std::wstring text = WideOf(path);
-    if (text.size() >= CCalc::PathLength)
-        return L"the path " + text + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
-    std::wmemcpy(target, text.c_str(), text.size() + 1);
-    return {};
+    return L"the path " + WideOf(path) + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
 }
 
 // A file the run is to write: better refused now than found unwritable after the run.
@@ -92,8 +88,8 @@ std::wstring Session::Prepare(const CliOptions& options)
             return problem;
     }
     if (options.printFile)
-        if (std::wstring problem = CopyPath(calc_->printFilePath, *options.printFile); !problem.empty())
-            return problem;
+        if (!calc_->SetPrintFile(WideOf(*options.printFile)))
+            return TooLong(*options.printFile);
     for (const auto& output : {options.printFile, options.save})
         if (output)
             if (std::wstring problem = CheckWritable(*output); !problem.empty())
@@ -102,7 +98,7 @@ std::wstring Session::Prepare(const CliOptions& options)
     const std::filesystem::path folder = options.writeFolder.value_or(std::filesystem::current_path(error));
     if (!std::filesystem::is_directory(folder, error))
         return L"the write folder " + WideOf(folder) + L" is no folder";
-    return CopyPath(calc_->writeFolderPath, folder);
+    return calc_->SetWriteFolder(WideOf(folder)) ? std::wstring() : TooLong(folder);
 }
 
 std::wstring Session::LoadProgram(const std::filesystem::path& path)
@@ -134,9 +130,6 @@ std::wstring Session::LoadListing(const std::filesystem::path& path)
         return problem;
     if (read.end == 0)
         return WideOf(path) + L": no program in it";
-    std::memcpy(calc_->programMemory[0], read.steps.data(), read.steps.size());
-    calc_->pc = 0;
-    calc_->ResetCallLevel();
-    calc_->NotifyListing(0, CCalc::LastStep);
+    calc_->LoadUserProgram(read.steps);
     return {};
 }

@@ -11,6 +11,7 @@
 #include "numbers/CSaisieNombre.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 struct ReducedAngle;
@@ -80,7 +81,6 @@ public:
     int32_t labelAllowed = 0;
     int32_t lastRecordedInv = 0;        // learn mode: the step just written was INV
     int32_t fixDigits = NoFixedDecimals;
-    int32_t stopRequest = 0;            // stop the run once the pending instruction completes
     int16_t resumeAddress = 0;          // pc + 1 at the last RTN
     int32_t shownProgram = 0;           // area selected by Pgm from the keyboard
     int32_t entryActive = 1;            // a number is being keyed in
@@ -105,6 +105,28 @@ public:
     void ProcessKey(uint8_t code);
     // The step at pc of the executing area; the caller repeats while mode is run.
     void StepProgram();
+    // True while an instruction is still collecting its operand (digits, Ind, a label).
+    bool InstructionPending() const { return operandDigits != 0 || labelAllowed; }
+    // Why RunSteps came back.
+    enum class RunEnd { Stopped, Paused, BudgetSpent };
+    struct RunResult {
+        RunEnd end;
+        uint64_t steps;
+    };
+    // Steps while mode is run: until the run stops, a Pause, or maxSteps are
+    // taken. The budget never ends a slice inside an instruction, so a stop
+    // asked for afterwards takes effect at once.
+    RunResult RunSteps(uint64_t maxSteps);
+    // R/S during a run: at once between instructions, else as soon as the
+    // instruction under way has its operands.
+    void RequestStop();
+    // The print file and the folder of memory banks; a path too long for the
+    // state is refused whole (false) and the old one kept.
+    bool SetPrintFile(const std::wstring& path);
+    bool SetWriteFolder(const std::wstring& path);
+    // Replaces user memory (area 0) with steps, zero past them, and puts the
+    // keyboard level at its step 000.
+    void LoadUserProgram(std::span<const uint8_t> steps);
     // buffer holds DisplayCapacity characters; true when the text ends in an exponent.
     bool GetDisplayText(wchar_t* buffer, bool showWhileRunning) const;
     bool FormatDisplayValue(const CNombre& value, wchar_t* buffer) const;
@@ -156,8 +178,8 @@ public:
     static int64_t IntegerOf(const CNombre& value);
 
     // ---- notifications ----
-    // The host when a debugger is open, else null.
-    CalcHost* Debugger() const { return host && host->DebuggerOpen() ? host : nullptr; }
+    // The host when it wants every change, else null.
+    CalcHost* Debugger() const { return host && host->WantsChangeNotifications() ? host : nullptr; }
     void NotifyPcMoved();
     void NotifyRegisters(int first, int last);
     void NotifyT();
@@ -167,12 +189,14 @@ public:
 private:
     using Handler = void (CCalc::*)(uint8_t code);
     bool stepInProgress = false;
+    int32_t stopRequest = 0;            // stop the run once the pending instruction completes
     static const Handler handlers[Key::Last + 1];
 
     void ExecuteKey(uint8_t code);
     void FeedRunOperand(uint8_t code);
     void FinishKey(uint8_t code);
     void StopOnError();
+    static bool CopyPath(const std::wstring& path, wchar_t (&target)[PathLength]);
 
     // keys of number entry and the display
     void KeyDigit(uint8_t code);

@@ -12,8 +12,9 @@ public:
     virtual ~CalcHost() = default;
 
     // --- debugger window (only while it is open) ---
-    // True while a debugger is open; the engine skips the refresh calls below otherwise.
-    virtual bool DebuggerOpen() const { return false; }
+    // True while someone follows every change (an open debugger); the engine
+    // skips the calls below otherwise, which keeps a run fast.
+    virtual bool WantsChangeNotifications() const { return false; }
     // pc changed by a jump, call, return or step. In run mode the debugger tests the
     // breakpoint of that step and, if it fires, stops the run (by sending R/S).
     virtual void MoveCurrentStep(int /*pc*/) {}

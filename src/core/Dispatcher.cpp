@@ -48,7 +48,7 @@ void CCalc::ProcessKey(uint8_t code)
     const int32_t stepAdvances = advancePc;
     // A keyboard R/S must not become an operand digit of the running
     // instruction: the run stops once that instruction is complete.
-    if (mode == ModeRun && code == Key::RunStop && (operandDigits != 0 || labelAllowed))
+    if (mode == ModeRun && code == Key::RunStop && InstructionPending())
         stopRequest = 1;
     else
         ExecuteKey(code);
@@ -140,7 +140,7 @@ void CCalc::FinishKey(uint8_t code)
 void CCalc::StopOnError()
 {
     if (errorFlag && flags[8] && mode == ModeRun) {
-        if (operandDigits > 0 || labelAllowed)
+        if (InstructionPending())
             stopRequest = 1;
         else
             mode = ModeCalculate;
@@ -166,7 +166,7 @@ void CCalc::StepProgram()
         ++pc;
         NotifyPcMoved();
     }
-    if (mode == ModeRun && stopRequest && operandDigits == 0 && !labelAllowed) {
+    if (mode == ModeRun && stopRequest && !InstructionPending()) {
         ExecuteKey(Key::RunStop);
         stopRequest = 0;
     }

@@ -156,6 +156,6 @@ CNombre CPile::RecallHier(int n) const
 
 void CPile::NotifyHierarchy(int first, int last) const
 {
-    if (host && host->DebuggerOpen())
+    if (host && host->WantsChangeNotifications())
         host->RefreshHierarchy(first, last);
 }

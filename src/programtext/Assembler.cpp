@@ -15,7 +15,7 @@ Assembly Assemble(CCalc& calc, const std::vector<ScriptToken>& tokens)
                 result.notTyped = token;
                 break;
             }
-            if (token.isCode && calc.operandDigits == 0 && !calc.labelAllowed)
+            if (token.isCode && !calc.InstructionPending())
                 calc.RecordStep(code, true);
             else
                 calc.ProcessKey(code);

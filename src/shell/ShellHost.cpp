@@ -8,12 +8,12 @@
 #include "shell/dialogs/CPrinterDlg.h"
 #include "shell/dialogs/FileDialogs.h"
 
-bool ShellHost::DebuggerOpen() const
+bool ShellHost::WantsChangeNotifications() const
 {
     return CDebugDlg::Instance() != nullptr;
 }
 
-// The engine asks DebuggerOpen first; the debugger may close in between only
+// The engine asks WantsChangeNotifications first; the debugger may close in between only
 // through the event loop, never inside a step.
 void ShellHost::MoveCurrentStep(int pc)
 {

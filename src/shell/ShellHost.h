@@ -14,7 +14,7 @@ public:
     CMainWnd* Window() const { return window_; }
 
     // The debugger window, while one exists.
-    bool DebuggerOpen() const override;
+    bool WantsChangeNotifications() const override;
     void MoveCurrentStep(int pc) override;
     void RefreshListing(int first, int last) override;
     void RefreshRegisters(int first, int last) override;

@@ -64,14 +64,12 @@ inline std::vector<int> Codes(const std::string& script)
     return codes;
 }
 
-// Steps while mode is run; returns the number of steps taken.
+// Steps while mode is run, through pauses; returns the number of steps taken.
 inline long Run(CCalc& calc, long maxSteps = 1'000'000)
 {
     long steps = 0;
-    while (calc.mode == CCalc::ModeRun && steps < maxSteps) {
-        calc.StepProgram();
-        ++steps;
-    }
+    while (calc.mode == CCalc::ModeRun && steps < maxSteps)
+        steps += static_cast<long>(calc.RunSteps(static_cast<uint64_t>(maxSteps - steps)).steps);
     return steps;
 }
 
@@ -127,7 +125,7 @@ public:
     std::vector<std::string> calls;
     bool debuggerOpen = true;
 
-    bool DebuggerOpen() const override { return debuggerOpen; }
+    bool WantsChangeNotifications() const override { return debuggerOpen; }
     void MoveCurrentStep(int pc) override { Add("pc " + std::to_string(pc)); }
     void RefreshListing(int first, int last) override { Add(Range("listing", first, last)); }
     void RefreshRegisters(int first, int last) override { Add(Range("registers", first, last)); }

@@ -112,8 +112,9 @@ TEST(Program, ErrorStopWaitsForTheAddressSteps)
     EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
     EXPECT_EQ(calc.errorFlag, 1);
     EXPECT_EQ(calc.pc, 8);   // after the label step of the address
-    EXPECT_EQ(calc.stopRequest, 0);
     EXPECT_EQ(keyscript::Display(calc), "100.");
+    keyscript::Type(calc, "CLR B");   // no stop left over for the next run
+    EXPECT_EQ(keyscript::Display(calc), "6");
 }
 
 TEST(Program, CpAndLrnInARunTouchOnlyWhatTheyMay)
@@ -288,6 +289,40 @@ TEST(Program, KeyboardRunStopWaitsForTheOperand)
     keyscript::Type(calc, "RCL 1 2");
     EXPECT_EQ(keyscript::Display(calc), "9.");
     EXPECT_EQ(calc.pc, 4);
+}
+
+// A slice of a run never ends while an instruction collects its operand, so
+// the stop asked for after it takes effect at once, with the STO done.
+TEST(Program, RunSlicesEndBetweenInstructions)
+{
+    struct Case { uint64_t budget; CCalc::RunEnd end; uint64_t steps; int pc; };
+    const Case cases[] = {
+        {0, CCalc::RunEnd::BudgetSpent, 0, 0},
+        {1, CCalc::RunEnd::BudgetSpent, 2, 2},   // Lbl waits for its label
+        {3, CCalc::RunEnd::BudgetSpent, 4, 4},   // STO waits for 12
+        {4, CCalc::RunEnd::BudgetSpent, 4, 4},
+        {9, CCalc::RunEnd::Paused, 5, 5},
+    };
+    for (const Case& c : cases) {
+        CCalc calc;
+        Loaded(calc, "LBL A STO 1 2 PAU 3 R/S");
+        keyscript::Type(calc, "9");
+        calc.ProcessKey(Key::UserA);
+        const CCalc::RunResult slice = calc.RunSteps(c.budget);
+        EXPECT_EQ(slice.end, c.end) << c.budget;
+        EXPECT_EQ(slice.steps, c.steps) << c.budget;
+        EXPECT_EQ(calc.pc, c.pc) << c.budget;
+        calc.RequestStop();
+        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.budget;
+    }
+    CCalc calc;
+    Loaded(calc, "LBL A STO 1 2 PAU 3 R/S");
+    calc.ProcessKey(Key::UserA);
+    EXPECT_EQ(calc.RunSteps(9).end, CCalc::RunEnd::Paused);
+    const CCalc::RunResult rest = calc.RunSteps(9);
+    EXPECT_EQ(rest.end, CCalc::RunEnd::Stopped);
+    EXPECT_EQ(rest.steps, 2u);
+    EXPECT_EQ(keyscript::Display(calc), "3");
 }
 
 TEST(Program, InvBeforeSstAppliesToTheSteppedInstruction)

@@ -5,6 +5,6 @@
 TEST(CalcHost, DefaultsDoNothing)
 {
     CalcHost host;
-    EXPECT_FALSE(host.DebuggerOpen());
+    EXPECT_FALSE(host.WantsChangeNotifications());
     EXPECT_TRUE(host.AskSaveProgramPath().empty());
 }

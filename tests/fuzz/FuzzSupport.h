@@ -57,7 +57,7 @@ inline bool Terminated(const wchar_t* text, std::size_t capacity)
 
 // A debugger that is always open and checks every range it is told about.
 struct RangeCheckingHost : CalcHost {
-    bool DebuggerOpen() const override { return true; }
+    bool WantsChangeNotifications() const override { return true; }
     void MoveCurrentStep(int pc) override { Require(pc >= 0 && pc <= 999, "step told to the debugger"); }
     void RefreshListing(int first, int last) override { CheckRange(first, last, 999); }
     void RefreshRegisters(int first, int last) override { CheckRange(first, last, 99); }

@@ -264,7 +264,7 @@ public:
     bool open = true;
     int calls = 0;
     int first = -1, last = -1;
-    bool DebuggerOpen() const override { return open; }
+    bool WantsChangeNotifications() const override { return open; }
     void RefreshHierarchy(int from, int to) override
     {
         ++calls;

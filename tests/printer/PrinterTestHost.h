@@ -29,7 +29,7 @@ public:
     bool debuggerOpen = false;
     std::vector<std::string> refreshes;
 
-    bool DebuggerOpen() const override { return debuggerOpen; }
+    bool WantsChangeNotifications() const override { return debuggerOpen; }
     void RefreshListing(int first, int last) override { Refresh("listing", first, last); }
     void RefreshRegisters(int first, int last) override { Refresh("registers", first, last); }
     void RefreshT() override { refreshes.push_back("t"); }

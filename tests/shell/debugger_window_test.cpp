@@ -273,10 +273,10 @@ void DebuggerWindowTest::EscapeHidesCloseBoxDestroys()
 {
     DebuggerFixture f;
     QPointer<CDebugDlg> debugger = &f.Open();
-    QVERIFY(f.host.DebuggerOpen());
+    QVERIFY(f.host.WantsChangeNotifications());
     QTest::keyClick(debugger.data(), Qt::Key_Escape);
     QVERIFY(!debugger->isVisible());
-    QVERIFY(f.host.DebuggerOpen());
+    QVERIFY(f.host.WantsChangeNotifications());
     // Still told about changes while hidden.
     f.Keys({4, Key::Sto, 1, 1});
     QCOMPARE(Cell(debugger->registerList, 11, 1), QStringLiteral("4."));
@@ -284,7 +284,7 @@ void DebuggerWindowTest::EscapeHidesCloseBoxDestroys()
     QVERIFY(&f.Open() == debugger.data());
     QVERIFY(debugger->isVisible());
     debugger->close();
-    QVERIFY(!f.host.DebuggerOpen());
+    QVERIFY(!f.host.WantsChangeNotifications());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(debugger.isNull());
     // Nobody listens now; the engine goes on without it.

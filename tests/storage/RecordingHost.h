@@ -19,7 +19,7 @@ public:
     bool debuggerOpen = true;
     std::wstring savePath, loadPath;
 
-    bool DebuggerOpen() const override { return debuggerOpen; }
+    bool WantsChangeNotifications() const override { return debuggerOpen; }
     void RefreshListing(int first, int last) override { Note(L"listing", first, last); }
     void RefreshRegisters(int first, int last) override { Note(L"registers", first, last); }
     void ReloadLabelStrip() override { ++labelStripReloads; }

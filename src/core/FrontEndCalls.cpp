@@ -1,0 +1,55 @@
+// The calls front ends make besides keys: run slices, stopping, the files a
+// run writes and loading a program, so none of them writes the state itself.
+#include "core/CCalc.h"
+
+#include <algorithm>
+#include <cstring>
+
+CCalc::RunResult CCalc::RunSteps(uint64_t maxSteps)
+{
+    uint64_t steps = 0;
+    while (mode == ModeRun) {
+        if (steps >= maxSteps && !InstructionPending())
+            return {RunEnd::BudgetSpent, steps};
+        StepProgram();
+        ++steps;
+        if (pauseRequest && mode == ModeRun)
+            return {RunEnd::Paused, steps};
+    }
+    return {RunEnd::Stopped, steps};
+}
+
+void CCalc::RequestStop()
+{
+    if (mode == ModeRun)
+        ProcessKey(Key::RunStop);
+}
+
+bool CCalc::SetPrintFile(const std::wstring& path)
+{
+    return CopyPath(path, printFilePath);
+}
+
+bool CCalc::SetWriteFolder(const std::wstring& path)
+{
+    return CopyPath(path, writeFolderPath);
+}
+
+// A path cut short would name another file: too long ones are refused whole.
+bool CCalc::CopyPath(const std::wstring& path, wchar_t (&target)[PathLength])
+{
+    if (path.size() >= PathLength || path.find(L'\0') != std::wstring::npos)
+        return false;
+    std::wmemcpy(target, path.c_str(), path.size() + 1);
+    return true;
+}
+
+void CCalc::LoadUserProgram(std::span<const uint8_t> steps)
+{
+    const std::size_t count = std::min<std::size_t>(steps.size(), StepCount);
+    std::copy_n(steps.begin(), count, programMemory[0]);
+    std::fill(programMemory[0] + count, programMemory[0] + StepCount, uint8_t{0});
+    pc = 0;
+    ResetCallLevel();
+    NotifyListing(0, LastStep);
+}
