@@ -81,6 +81,10 @@ public:
     int32_t labelAllowed = 0;
     int32_t lastRecordedInv = 0;        // learn mode: the step just written was INV
     int32_t fixDigits = NoFixedDecimals;
+private:
+    // Kept in its place among the state: where a field lies shows in the speed of a run.
+    int32_t stopRequest = 0;            // stop the run once the pending instruction completes
+public:
     int16_t resumeAddress = 0;          // pc + 1 at the last RTN
     int32_t shownProgram = 0;           // area selected by Pgm from the keyboard
     int32_t entryActive = 1;            // a number is being keyed in
@@ -189,7 +193,6 @@ public:
 private:
     using Handler = void (CCalc::*)(uint8_t code);
     bool stepInProgress = false;
-    int32_t stopRequest = 0;            // stop the run once the pending instruction completes
     static const Handler handlers[Key::Last + 1];
 
     void ExecuteKey(uint8_t code);

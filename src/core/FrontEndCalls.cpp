@@ -9,11 +9,11 @@ CCalc::RunResult CCalc::RunSteps(uint64_t maxSteps)
 {
     uint64_t steps = 0;
     while (mode == ModeRun) {
-        if (steps >= maxSteps && !InstructionPending())
+        if (steps >= maxSteps && !InstructionPending()) [[unlikely]]
             return {RunEnd::BudgetSpent, steps};
         StepProgram();
         ++steps;
-        if (pauseRequest && mode == ModeRun)
+        if (pauseRequest && mode == ModeRun) [[unlikely]]
             return {RunEnd::Paused, steps};
     }
     return {RunEnd::Stopped, steps};
