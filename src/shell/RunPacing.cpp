@@ -49,11 +49,10 @@ void CMainWnd::RunSlice()
 {
     const qint64 deadline = Now() + kRunSliceMs;
     int steps = 0;
-    auto midInstruction = [this] { return calc.operandDigits != 0 || calc.labelAllowed; };
     do {
         calc.StepProgram();
     } while (calc.mode == CCalc::ModeRun && !calc.pauseRequest &&
-             (++steps % kStepsPerClockCheck != 0 || Now() < deadline || midInstruction()));
+             (++steps % kStepsPerClockCheck != 0 || Now() < deadline || calc.InstructionPending()));
 }
 
 void CMainWnd::PumpUntilDue()
