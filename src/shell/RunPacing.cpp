@@ -28,9 +28,7 @@ void CMainWnd::ExecuteStep(bool singleStep)
         else
             RunSlice();
     } else if (singleStep && calc.mode == CCalc::ModeCalculate) {
-        calc.mode = CCalc::ModeRun;
-        calc.StepProgram();
-        calc.mode = CCalc::ModeCalculate;
+        calc.ProcessKey(Key::Sst);
     }
     if (calc.mode != CCalc::ModeRun) {
         RunStopped();
@@ -43,16 +41,13 @@ void CMainWnd::ExecuteStep(bool singleStep)
     }
 }
 
-// A slice ends only between instructions, so that an R/S clicked meanwhile
-// stops the run at once instead of waiting for an operand step.
+// The engine ends each budget between instructions, so that an R/S clicked
+// meanwhile stops the run at once instead of waiting for an operand step.
 void CMainWnd::RunSlice()
 {
     const qint64 deadline = Now() + kRunSliceMs;
-    int steps = 0;
-    do {
-        calc.StepProgram();
-    } while (calc.mode == CCalc::ModeRun && !calc.pauseRequest &&
-             (++steps % kStepsPerClockCheck != 0 || Now() < deadline || calc.InstructionPending()));
+    while (calc.RunSteps(kStepsPerClockCheck).end == CCalc::RunEnd::BudgetSpent && Now() < deadline) {
+    }
 }
 
 void CMainWnd::PumpUntilDue()
@@ -124,7 +119,7 @@ void CMainWnd::StopProgram()
 {
     if (calc.mode != CCalc::ModeRun)
         return;
-    calc.ProcessKey(Key::RunStop);
+    calc.RequestStop();
     displayShown = true;
     secondPending = false;
     AfterKey();
