@@ -4,6 +4,7 @@
 #include "printer/Breakpoints.h"
 #include "printer/WideText.h"
 #include "shell/CMainWnd.h"
+#include "shell/EngineFilePaths.h"
 #include "shell/EnginePath.h"
 #include "shell/FileAssociation.h"
 #include "shell/Settings.h"
@@ -25,16 +26,8 @@
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace {
-void CopyPath(const QString& path, wchar_t (&target)[CCalc::PathLength])
-{
-    const std::wstring text = EnginePath(path).substr(0, CCalc::PathLength - 1);
-    std::fill(std::begin(target), std::end(target), L'\0');
-    std::copy(text.begin(), text.end(), target);
-}
-
 std::filesystem::path FilePath(const QString& path)
 {
     return PathFromWide(EnginePath(path));
@@ -90,8 +83,7 @@ bool NorvaneSession::StartUp()
                                                MasterMemoFolder(FilePath(QCoreApplication::applicationDirPath())));
     QtSettingsStore store(SettingsStore());
     modules_->RestoreModules(store);
-    CopyPath(TheSettings().PrintFile, calc_->printFilePath);
-    CopyPath(TheSettings().WriteFolder, calc_->writeFolderPath);
+    SendFilePathsToEngine(*calc_, TheSettings().PrintFile, TheSettings().WriteFolder);
 
     const double zoom = TheSettings().Zoom / 100.0;
     if (std::optional<SkinImages> skin = PrepareSkin(options_.skin, qApp->devicePixelRatio() * zoom)) {

@@ -2,7 +2,9 @@
 // and the engine, what Cancel leaves alone, and where the printer window opens.
 
 #include "core/CCalc.h"
+#include "shell/EngineFilePaths.h"
 #include "shell/Settings.h"
+#include "shell/SystemError.h"
 #include "shell/dialogs/CMemoDialog.h"
 #include "shell/dialogs/COptionsDlg.h"
 #include "shell/dialogs/CPrinterDlg.h"
@@ -40,6 +42,7 @@ class DialogsCommandsTest : public QObject {
 private slots:
     void optionsReachSettingsAndEngine_data();
     void optionsReachSettingsAndEngine();
+    void tooLongPathRefusedAndReported();
     void memoStoredBackOnOk_data();
     void memoStoredBackOnOk();
     void printerWindowBesideTheMainWindow();
@@ -75,6 +78,23 @@ void DialogsCommandsTest::optionsReachSettingsAndEngine()
     QCOMPARE(settings.DureeClignotement, stored ? 5u : 200u);
     QCOMPARE(EnginePath(calc.printFilePath), QString(stored ? "/new/print.txt" : ""));
     QCOMPARE(EnginePath(calc.writeFolderPath), QString());
+}
+
+// A path cut to fit would name another file: the old one stays, and the user hears why.
+void DialogsCommandsTest::tooLongPathRefusedAndReported()
+{
+    CCalc calc;
+    SendFilePathsToEngine(calc, "/old/print.txt", "/old");
+    QStringList reports;
+    SetSystemErrorSink([&](const QString& caption, const QString& text) { reports << caption + ": " + text; });
+    const QString tooLong = "/" + QString(CCalc::PathLength, 'x');
+    SendFilePathsToEngine(calc, tooLong, "/new");
+    SetSystemErrorSink({});
+
+    QCOMPARE(EnginePath(calc.printFilePath), QString("/old/print.txt"));
+    QCOMPARE(EnginePath(calc.writeFolderPath), QString("/new"));
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(reports[0].contains("print file") && reports[0].contains(tooLong));
 }
 
 void DialogsCommandsTest::memoStoredBackOnOk_data()

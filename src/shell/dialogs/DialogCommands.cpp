@@ -1,6 +1,7 @@
 #include "shell/dialogs/DialogCommands.h"
 
 #include "core/CCalc.h"
+#include "shell/EngineFilePaths.h"
 #include "shell/LabelStripTexts.h"
 #include "shell/Settings.h"
 #include "shell/dialogs/CMemoDialog.h"
@@ -8,18 +9,10 @@
 #include "shell/dialogs/COptionsDlg.h"
 #include "shell/dialogs/CPrinterDlg.h"
 
-#include <algorithm>
 
 namespace {
 constexpr int kPrinterWindowGap = 4;
 
-void CopyToEngine(const QString& text, wchar_t (&buffer)[CCalc::PathLength])
-{
-    const std::wstring wide = text.left(CCalc::PathLength - 1).toStdWString();
-    const size_t count = std::min(wide.size(), size_t(CCalc::PathLength - 1));
-    std::copy_n(wide.data(), count, buffer);
-    buffer[count] = L'\0';
-}
 }
 
 bool RunOptionsCommand(QWidget* parent, Settings& settings, CCalc& calc)
@@ -34,8 +27,7 @@ bool RunOptionsCommand(QWidget* parent, Settings& settings, CCalc& calc)
     settings.DureePauseLongue = dialog.values.dureePauseLongue;
     settings.DureePauseCourte = dialog.values.dureePauseCourte;
     settings.DureeClignotement = dialog.values.dureeClignotement;
-    CopyToEngine(settings.PrintFile, calc.printFilePath);
-    CopyToEngine(settings.WriteFolder, calc.writeFolderPath);
+    SendFilePathsToEngine(calc, settings.PrintFile, settings.WriteFolder);
     return true;
 }
 
