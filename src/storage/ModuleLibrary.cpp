@@ -81,18 +81,28 @@ bool ModuleLibrary::LoadModuleFile(int slot, const std::filesystem::path& path) 
         return false;
     const auto bytes = ReadFileToLoad(calc_, path, kLongestModule,
                                       {L"Unable to load module", L"Unable to load module", true});
-    if (!bytes)
+    if (!bytes || !LoadModuleFile(slot, *bytes, FileNameOf(path)))
         return false;
-    const ModuleParse parsed = ParseModuleImage(*bytes);
-    if (!parsed.image) {
-        ReportRefusal(calc_, L"Unable to load module", FileNameOf(path) + L": " + parsed.problem);
-        return false;
-    }
-    Install(slot, *parsed.image);
     ModuleSlot& s = SlotAt(slot);
     s.path = path;
     s.name = ShownName(path);
     s.memoPath = MemoPathFor(path);
+    return true;
+}
+
+bool ModuleLibrary::LoadModuleFile(int slot, std::span<const unsigned char> bytes, const std::wstring& name) {
+    if (!ValidSlot(slot))
+        return false;
+    const ModuleParse parsed = ParseModuleImage(bytes);
+    if (!parsed.image) {
+        ReportRefusal(calc_, L"Unable to load module", name + L": " + parsed.problem);
+        return false;
+    }
+    Install(slot, *parsed.image);
+    ModuleSlot& s = SlotAt(slot);
+    s.path.clear();
+    s.name = name.substr(0, kNameLength);
+    s.memoPath.clear();
     s.readOnly = false;
     s.modified = false;
     s.kind = ModuleKind::File;

@@ -46,6 +46,8 @@ public:
     // message and the slot stays as it was.
     bool LoadModuleFile(int slot, const std::filesystem::path& path);
     bool LoadModuleFile(int slot, const std::wstring& path);
+    // The same from a module file's bytes: the slot is named name and has no file or memo.
+    bool LoadModuleFile(int slot, std::span<const unsigned char> bytes, const std::wstring& name);
     void ClearModule(int slot);
     // Writes the slot's programs with their lengths; false (with a message) on failure.
     bool SaveModuleFile(int slot, const std::filesystem::path& path);

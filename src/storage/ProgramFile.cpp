@@ -79,18 +79,22 @@ bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path, MissingFile
             ReadProgramMemo(calc, path);
         return false;
     }
-    const ProgramParse parsed = ParseProgramFile(*bytes);
+    if (!LoadProgramFile(calc, *bytes, FileNameOf(path)))
+        return false;
+    ReadProgramMemo(calc, path);
+    return true;
+}
+
+bool LoadProgramFile(CCalc& calc, std::span<const unsigned char> bytes, const std::wstring& name) {
+    using namespace storage;
+    const ProgramParse parsed = ParseProgramFile(bytes);
     if (!parsed.image) {
-        ReportRefusal(calc, L"Unable to read program file", FileNameOf(path) + L": " + parsed.problem);
+        ReportRefusal(calc, L"Unable to read program file", name + L": " + parsed.problem);
         return false;
     }
     std::copy(parsed.image->registers.begin(), parsed.image->registers.end(), calc.registers);
-    std::copy(parsed.image->steps.begin(), parsed.image->steps.end(), calc.programMemory[0]);
-    calc.pc = 0;
-    calc.ResetCallLevel();
     calc.NotifyRegisters(0, CCalc::RegisterCount - 1);
-    calc.NotifyListing(0, CCalc::LastStep);
-    ReadProgramMemo(calc, path);
+    calc.LoadUserProgram(parsed.image->steps);
     return true;
 }
 

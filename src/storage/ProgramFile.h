@@ -48,6 +48,9 @@ enum class MissingFile { Quiet, Report };
 // the memo is still looked for; or reported); a damaged or unreadable one is
 // refused with a message and changes nothing. True when a program was loaded.
 bool LoadProgramFile(CCalc& calc, const std::filesystem::path& path, MissingFile missing = MissingFile::Quiet);
+// The same from a program file's bytes, without the memo; name stands for the
+// file in the message of a refusal.
+bool LoadProgramFile(CCalc& calc, std::span<const unsigned char> bytes, const std::wstring& name);
 
 // Wide names as hosts hand them; they become UTF-8 file names whatever the
 // C locale (the library's own conversion would throw on non-ASCII).

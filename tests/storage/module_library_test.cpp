@@ -136,25 +136,43 @@ TEST(ModuleLibrary, ModuleFilesLoadIntoTheirSlot) {
             ASSERT_EQ(f.calc.programMemory[area][s], 0);
 }
 
-TEST(ModuleLibrary, DamagedModuleFilesAreRefusedAndTheSlotKept) {
-    Fixture f;
-    ASSERT_TRUE(f.library.LoadModuleFile(1, f.WriteModule("Good.mod", 20)));
+TEST(ModuleLibrary, ModuleBytesLoadWholeOrNotAtAll) {
     std::vector<unsigned char> tooLong = ModuleFile(20);
     tooLong[0] = 0xE9; // 1001 steps
     tooLong[1] = 0x03;
     std::vector<unsigned char> promisesMore = ModuleFile(20);
     promisesMore.pop_back();
-    for (const auto& [name, bytes] : {std::pair{"Long.mod", tooLong}, std::pair{"Short.mod", promisesMore}}) {
-        TempFolder::Write(f.folder / name, bytes);
+    std::vector<unsigned char> cutTable = ModuleFile(20);
+    cutTable.resize(49);
+    struct Case { const char* name; std::vector<unsigned char> bytes; bool loads; } cases[] = {
+        {"good", ModuleFile(30), true},
+        {"a length above 1000", tooLong, false},
+        {"one step short", promisesMore, false},
+        {"cut inside the table", cutTable, false},
+        {"no bytes", {}, false},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        ASSERT_TRUE(f.library.LoadModuleFile(1, f.WriteModule("Good.mod", 20)));
         f.host.messages.clear();
-        EXPECT_FALSE(f.library.LoadModuleFile(1, f.folder / name)) << name;
-        ASSERT_EQ(f.host.messages.size(), 1u) << name;
-        EXPECT_EQ(f.host.messages[0].caption, L"Unable to load module");
-        EXPECT_EQ(f.library.Slot(1).name, L"Good") << name;
-        EXPECT_EQ(f.library.Slot(1).lengths[0], 20) << name;
-        EXPECT_EQ(f.calc.programMemory[26][0], 1) << name;
+        EXPECT_EQ(f.library.LoadModuleFile(1, c.bytes, L"Given"), c.loads) << c.name;
+        const ModuleSlot& slot = f.library.Slot(1);
+        if (c.loads) {
+            EXPECT_TRUE(f.host.messages.empty()) << c.name;
+            EXPECT_EQ(slot.name, L"Given");
+            EXPECT_EQ(slot.lengths[0], 30);
+            EXPECT_TRUE(slot.path.empty() && slot.memoPath.empty()) << "no file stands behind bytes";
+            EXPECT_FALSE(slot.readOnly);
+        } else {
+            ASSERT_EQ(f.host.messages.size(), 1u) << c.name;
+            EXPECT_EQ(f.host.messages[0].caption, L"Unable to load module");
+            EXPECT_EQ(f.host.messages[0].text.rfind(L"Given: ", 0), 0u) << c.name;
+            EXPECT_EQ(slot.name, L"Good") << c.name;
+            EXPECT_EQ(slot.lengths[0], 20) << c.name;
+        }
+        EXPECT_EQ(f.calc.programMemory[26][0], 1) << c.name;
     }
-    f.host.messages.clear();
+    Fixture f;
     EXPECT_FALSE(f.library.LoadModuleFile(1, f.folder / "absent.mod"));
     EXPECT_TRUE(f.host.messages.empty()) << "a file that is not there is passed over silently";
 }

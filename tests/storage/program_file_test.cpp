@@ -97,8 +97,7 @@ TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
         Bytes file(c.size, 0);
         for (std::size_t i = 0; i < c.size; ++i)
             file[i] = static_cast<unsigned char>(i % 7 == 0 ? 0 : 1); // steps become 0 or 1
-        TempFolder::Write(f.folder / "f.ti", file);
-        EXPECT_EQ(LoadProgramFile(f.calc, f.folder / "f.ti"), c.loads) << c.size;
+        EXPECT_EQ(LoadProgramFile(f.calc, file, L"f.ti"), c.loads) << c.size;
         if (c.loads) {
             EXPECT_EQ(f.calc.pc, 0);
             EXPECT_TRUE(f.host.messages.empty()) << c.size;
@@ -107,6 +106,7 @@ TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
             EXPECT_EQ(f.calc.programMemory[0][3], 85) << c.size;
             EXPECT_EQ(f.calc.pc, 12) << c.size;
             EXPECT_EQ(f.host.Captions(), L"Unable to read program file") << c.size;
+            EXPECT_EQ(f.host.messages[0].text.rfind(L"f.ti: ", 0), 0u) << c.size;
             EXPECT_TRUE(f.host.refreshes.empty());
         }
     }
