@@ -7,11 +7,11 @@
 #include "cli/ScriptInput.h"
 #include "cli/Utf8.h"
 #include "printer/ListingFile.h"
+#include "programtext/ProgramTextFile.h"
 #include "storage/ProgramFile.h"
+#include "storage/ReadFile.h"
 
 namespace {
-
-constexpr std::size_t kLargestProgramFile = 1u << 20;
 
 KeyboardFiles FilesOf(const CliOptions& options)
 {
@@ -77,7 +77,7 @@ int ListCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     CliHost host(out, err, {});
     std::vector<unsigned char> bytes;
-    if (std::wstring problem = ReadWholeFile(options.source, kLargestProgramFile, bytes); !problem.empty()) {
+    if (std::wstring problem = storage::ReadWholeFile(options.source, kLargestProgramText, bytes); !problem.empty()) {
         host.Warn(problem);
         return kExitBadInput;
     }

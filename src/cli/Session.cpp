@@ -6,13 +6,11 @@
 #include <cwctype>
 
 #include "cli/Utf8.h"
+#include "programtext/ProgramTextFile.h"
 #include "storage/ProgramFile.h"
 #include "storage/ReadFile.h"
 
 namespace {
-
-// Far more than any program file or listing; a wrong name cannot fill memory.
-constexpr std::size_t kLargestListing = 1u << 20;
 
 std::wstring TooLong(const std::filesystem::path& path)
 {
@@ -41,25 +39,7 @@ bool IsProgramFileName(const std::filesystem::path& path)
     return extension == L".ti";
 }
 
-std::wstring ReadFileStart(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
-{
-    storage::ReadResult read = storage::ReadFileBytes(path, limit);
-    if (!read.opened || read.failed)
-        return L"cannot read " + WideOf(path) + L": " + FromUtf8(std::strerror(read.error));
-    bytes = std::move(read.bytes);
-    return {};
-}
-
 } // namespace
-
-std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
-{
-    if (std::wstring problem = ReadFileStart(path, limit + 1, bytes); !problem.empty())
-        return problem;
-    if (bytes.size() > limit)
-        return WideOf(path) + L" is too large";
-    return {};
-}
 
 Session::Session(CliHost& host, const BuiltInLibrary& library)
     : host_(host), calc_(std::make_unique<CCalc>())
@@ -77,7 +57,7 @@ std::wstring Session::Prepare(const CliOptions& options)
             continue;
         // A module is its table and the programs it names; bytes after them play no part.
         std::vector<unsigned char> bytes;
-        if (std::wstring problem = ReadFileStart(*path, storage::kLongestModule, bytes); !problem.empty())
+        if (std::wstring problem = storage::ReadFileStart(*path, storage::kLongestModule, bytes); !problem.empty())
             return problem;
         if (!modules_->LoadModuleFile(slot, *path))
             return L"cannot use " + WideOf(*path) + L" as a module";
@@ -104,7 +84,7 @@ std::wstring Session::Prepare(const CliOptions& options)
 std::wstring Session::LoadProgram(const std::filesystem::path& path)
 {
     std::vector<unsigned char> bytes;
-    if (std::wstring problem = ReadWholeFile(path, kLargestListing, bytes); !problem.empty())
+    if (std::wstring problem = storage::ReadWholeFile(path, kLargestProgramText, bytes); !problem.empty())
         return problem;
     const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
     if (!parsed.image)
@@ -112,15 +92,6 @@ std::wstring Session::LoadProgram(const std::filesystem::path& path)
     if (!LoadProgramFile(*calc_, path))
         return L"cannot load " + WideOf(path);
     return {};
-}
-
-std::wstring ReadProgramTextFile(const std::filesystem::path& path, ProgramTextRead& read)
-{
-    std::vector<unsigned char> bytes;
-    if (std::wstring problem = ReadWholeFile(path, kLargestListing, bytes); !problem.empty())
-        return problem;
-    read = ReadProgramText(bytes);
-    return read.error ? WideOf(path) + L": " + read.error->Message() : std::wstring();
 }
 
 std::wstring Session::LoadListing(const std::filesystem::path& path)

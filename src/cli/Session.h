@@ -11,7 +11,6 @@
 #include "cli/CliHost.h"
 #include "cli/Options.h"
 #include "core/CCalc.h"
-#include "programtext/ProgramText.h"
 #include "storage/ModuleLibrary.h"
 
 struct BuiltInLibrary {
@@ -37,10 +36,3 @@ private:
     std::unique_ptr<CCalc> calc_; // large: kept off the stack
     std::unique_ptr<ModuleLibrary> modules_;
 };
-
-// The file's bytes, or a message naming it when it cannot be read.
-std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes);
-
-// A program as text in any form; a message naming the file and the place
-// when it cannot be read or holds no program.
-std::wstring ReadProgramTextFile(const std::filesystem::path& path, ProgramTextRead& read);

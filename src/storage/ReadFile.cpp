@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "storage/TextCodec.h"
 
 namespace storage {
 
@@ -30,6 +34,27 @@ ReadResult ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes
     }
     std::fclose(file);
     return result;
+}
+
+std::wstring ReadFileStart(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
+{
+    ReadResult read = ReadFileBytes(path, limit);
+    if (!read.opened || read.failed) {
+        const std::string_view reason = std::strerror(read.error);
+        return L"cannot read " + WideFromPath(path) + L": " +
+               DecodeText({reinterpret_cast<const unsigned char*>(reason.data()), reason.size()});
+    }
+    bytes = std::move(read.bytes);
+    return {};
+}
+
+std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes)
+{
+    if (std::wstring problem = ReadFileStart(path, limit + 1, bytes); !problem.empty())
+        return problem;
+    if (bytes.size() > limit)
+        return WideFromPath(path) + L" is too large";
+    return {};
 }
 
 } // namespace storage

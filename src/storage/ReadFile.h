@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace storage {
@@ -17,5 +18,11 @@ struct ReadResult {
 
 // Reads up to maxBytes bytes from the start of the file.
 ReadResult ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
+
+// The same for front ends that speak to a person: empty on success, else a
+// message naming the file and the system's reason.
+std::wstring ReadFileStart(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes);
+// The whole file; a file longer than the limit is refused with a message.
+std::wstring ReadWholeFile(const std::filesystem::path& path, std::size_t limit, std::vector<unsigned char>& bytes);
 
 } // namespace storage

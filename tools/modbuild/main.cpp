@@ -6,8 +6,8 @@
 #include <iostream>
 #include <vector>
 
-#include "cli/ModuleBuilder.h"
-#include "cli/Utf8.h"
+#include "ModuleBuilder.h"
+#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "cli/ModuleBuilder.h"
+#include "ModuleBuilder.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "cli/Session.h"
+#include "programtext/ProgramTextFile.h"
 #include "storage/ModuleImage.h"
 
 namespace {

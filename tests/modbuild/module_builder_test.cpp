@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "cli/ModuleBuilder.h"
+#include "ModuleBuilder.h"
 #include "storage/ModuleImage.h"
 
 namespace {
