@@ -85,10 +85,11 @@ bool NorvaneSession::StartUp()
     modules_->RestoreModules(store);
     SendFilePathsToEngine(*calc_, TheSettings().PrintFile, TheSettings().WriteFolder);
 
-    const double zoom = TheSettings().Zoom / 100.0;
-    if (std::optional<SkinImages> skin = PrepareSkin(options_.skin, qApp->devicePixelRatio() * zoom)) {
-        window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin));
-        window_->ChooseZoom(static_cast<int>(TheSettings().Zoom));
+    // The zoom the window will fit at, so that its pictures are read once, at their scale.
+    const int zoom = CMainWnd::FittedZoom(QGuiApplication::primaryScreen(), static_cast<int>(TheSettings().Zoom));
+    if (std::optional<SkinImages> skin = PrepareSkin(options_.skin, qApp->devicePixelRatio() * zoom / 100.0)) {
+        window_ = std::make_unique<CMainWnd>(*calc_, std::move(*skin), zoom);
+        window_->ChooseZoom(zoom);
         window_->modules = modules_.get();
         window_->ReloadLabelStrip();
         host_.AttachWindow(window_.get());

@@ -43,8 +43,9 @@ void DrawPart(QPainter& painter, const QRectF& target, const QImage& picture, co
 }
 }  // namespace
 
-CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), calc(engine), images(std::move(skinImages))
+CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), calc(engine), images(std::move(skinImages)),
+      zoomPercent_(zoomPercent)
 {
     clock_.start();
     setWindowTitle(QStringLiteral("Norvane"));

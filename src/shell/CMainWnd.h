@@ -34,7 +34,8 @@ public:
     // How long a run executes steps before the window gets a turn.
     static constexpr int kRunSliceMs = 4;
 
-    CMainWnd(CCalc& calc, SkinImages images, QWidget* parent = nullptr);
+    // Opens at zoomPercent, which the images should be drawn for.
+    CMainWnd(CCalc& calc, SkinImages images, int zoomPercent = kDefaultZoom);
     ~CMainWnd() override;
 
     CCalc& calc;
@@ -96,6 +97,8 @@ public:
     void SetZoom(int percent);
     // The user's choice: reduced to fit the screen's height, then kept in the settings.
     void ChooseZoom(int percent);
+    // The largest zoom step up to percent at which the window fits the screen's height.
+    static int FittedZoom(const QScreen* screen, int percent);
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0; false for any other key.
     bool HandleZoomKey(const QKeyEvent& event);
     // A client point in the zoomed window, and back.

@@ -29,10 +29,14 @@ void CMainWnd::ApplyZoom()
     update();
 }
 
+int CMainWnd::FittedZoom(const QScreen* screen, int percent)
+{
+    return screen ? ::FittedZoom(percent, kClientHeight, screen->availableGeometry().height()) : percent;
+}
+
 void CMainWnd::ChooseZoom(int percent)
 {
-    const QScreen* where = screen();
-    const int fitted = where ? FittedZoom(percent, kClientHeight, where->availableGeometry().height()) : percent;
+    const int fitted = FittedZoom(screen(), percent);
     TheSettings().Zoom = static_cast<uint32_t>(fitted);
     SetZoom(fitted);
     KeepOnScreen();
