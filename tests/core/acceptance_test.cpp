@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KeyScript.h"
+#include "RecordingHost.h"
 #include "printer/Listing.h"
 
 #include <vector>
@@ -142,13 +143,10 @@ INSTANTIATE_TEST_SUITE_P(Programs, AcceptanceListing, ::testing::ValuesIn(kListi
 TEST(AcceptanceLabels, IndirectRegisterIsNoLabel)
 {
     CCalc calc;
-    struct Printing : keyscript::RecordingHost {
-        std::vector<std::string> lines;
-        void PrinterLine(const std::wstring& line) override { lines.push_back(keyscript::Narrow(line)); }
-    } printer;
+    RecordingHost printer;
     calc.host = &printer;
     keyscript::Type(calc, "LRN EQ IND 7 6 R/S LBL B LRN RST OP 0 8");
-    EXPECT_EQ(printer.lines, std::vector<std::string>({"005 12 B"}));
+    EXPECT_EQ(printer.printed, std::vector<std::wstring>({L"005 12 B"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "KeyScript.h"
+#include "RecordingHost.h"
 
 #include <algorithm>
 
@@ -14,9 +15,9 @@ struct HostCase {
 
 void PrintTo(const HostCase& c, std::ostream* os) { *os << c.keys; }
 
-bool SawPrefix(const keyscript::RecordingHost& host, const std::string& prefix)
+bool SawPrefix(const RecordingHost& host, const std::string& prefix)
 {
-    return std::any_of(host.calls.begin(), host.calls.end(),
+    return std::any_of(host.notifications.begin(), host.notifications.end(),
                        [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
 }
 
@@ -26,7 +27,8 @@ TEST_P(HostCalls, DebuggerIsTold)
 {
     const HostCase& c = GetParam();
     CCalc calc;
-    keyscript::RecordingHost host;
+    RecordingHost host;
+    host.wantsChangeNotifications = true;
     calc.host = &host;   // assigned directly, as front ends may
     keyscript::Type(calc, c.keys);
     EXPECT_TRUE(SawPrefix(host, c.call)) << c.call;
@@ -35,8 +37,8 @@ TEST_P(HostCalls, DebuggerIsTold)
 const HostCase kCalls[] = {
     {"1", "display"},
     {"CMS", "registers 0-99"},
-    {"2 S+", "registers 1-6"},
-    {"2 S+", "t"},
+    {"2 SIGMA+", "registers 1-6"},
+    {"2 SIGMA+", "t"},
     {"X<>T", "t"},
     {"2 X<>T 3 P>R", "t"},
     {"CP", "listing 0-999"},
@@ -58,28 +60,29 @@ INSTANTIATE_TEST_SUITE_P(Calls, HostCalls, ::testing::ValuesIn(kCalls));
 TEST(Host, ClosedDebuggerHearsNothingButTheMainWindowDoes)
 {
     CCalc calc;
-    keyscript::RecordingHost host;
-    host.debuggerOpen = false;
+    RecordingHost host;
     calc.SetHost(&host);
     keyscript::Type(calc, "5 STO 0 1 CMS 2 + ( 3 ) = LRN 1 LRN CP");
-    ASSERT_EQ(host.calls.size(), 1u);
-    EXPECT_EQ(host.calls[0], "labels");
+    ASSERT_EQ(host.notifications.size(), 1u);
+    EXPECT_EQ(host.notifications[0], "labels");
 }
 
 TEST(Host, EveryStepRefreshesAndRepaints)
 {
     CCalc calc;
-    keyscript::RecordingHost host;
+    RecordingHost host;
+    host.wantsChangeNotifications = true;
     calc.SetHost(&host);
     keyscript::Poke(calc, 0, 0, "01 91");
     calc.mode = CCalc::ModeRun;
     calc.StepProgram();
     const std::vector<std::string> expected = {"pc 1", "display", "repaint"};
-    EXPECT_EQ(host.calls, expected);
+    EXPECT_EQ(host.notifications, expected);
 }
 
 // A host that stops the run as soon as the debugger follows pc to a step.
-struct StoppingHost : keyscript::RecordingHost {
+struct StoppingHost : RecordingHost {
+    StoppingHost() { wantsChangeNotifications = true; }
     CCalc* calc = nullptr;
     int breakAt = -1;
     void MoveCurrentStep(int pc) override

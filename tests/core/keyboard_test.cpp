@@ -127,13 +127,13 @@ const DisplayCase kQuarterTurns[] = {
 INSTANTIATE_TEST_SUITE_P(QuarterTurns, KeyboardDisplay, ::testing::ValuesIn(kQuarterTurns));
 
 const DisplayCase kStatistics[] = {
-    {"0 X<>T 2 S+ 1 X<>T 4 S+", "2.", false},
-    {"1 X<>T 2 S+ 2 X<>T 4 S+ AVR", "3.", false},
-    {"1 X<>T 2 S+ 2 X<>T 4 S+ AVR X<>T", "1.5", false},
-    {"2 S+ 4 S+ INV AVR", "1.414213562", false},
-    {"2 S+ INV AVR", "0.", true},
+    {"0 X<>T 2 SIGMA+ 1 X<>T 4 SIGMA+", "2.", false},
+    {"1 X<>T 2 SIGMA+ 2 X<>T 4 SIGMA+ AVR", "3.", false},
+    {"1 X<>T 2 SIGMA+ 2 X<>T 4 SIGMA+ AVR X<>T", "1.5", false},
+    {"2 SIGMA+ 4 SIGMA+ INV AVR", "1.414213562", false},
+    {"2 SIGMA+ INV AVR", "0.", true},
     {"AVR", "1.", true},
-    {"2 S+ 4 S+ 4 INV S+ RCL 03", "1.", false},
+    {"2 SIGMA+ 4 SIGMA+ 4 INV SIGMA+ RCL 03", "1.", false},
 };
 INSTANTIATE_TEST_SUITE_P(Statistics, KeyboardDisplay, ::testing::ValuesIn(kStatistics));
 
@@ -188,8 +188,8 @@ TEST(Keyboard, InvAppliesToOneInstruction)
         const char* script;
         int inv;
     } cases[] = {
-        {"INV", 1}, {"INV INV", 0}, {"INV2", 1}, {"INV 5", 0}, {"INV +", 0},
-        {"INV SST", 0}, {"INV #150", 0}, {"INV STO", 0}, {"INV STO 1", 0},
+        {"INV", 1}, {"INV INV", 0}, {"@27", 1}, {"INV 5", 0}, {"INV +", 0},
+        {"INV SST", 0}, {"INV STO", 0}, {"INV STO 1", 0},
         {"INV NOP", 0},
     };
     for (const Case& c : cases) {
@@ -220,7 +220,7 @@ TEST(Keyboard, ClearingKeys)
 
 TEST(Keyboard, KeysWithoutEffectOutsideLearnMode)
 {
-    for (const char* key : {"2ND", "#26", "INS", "BST", "DEL", "NOP"}) {
+    for (const char* key : {"@21", "@26", "INS", "BST", "DEL", "NOP"}) {
         CCalc calc;
         keyscript::Type(calc, std::string("12 ") + key + " 3");
         EXPECT_EQ(keyscript::Display(calc), "123") << key;
@@ -231,9 +231,9 @@ TEST(Keyboard, KeysWithoutEffectOutsideLearnMode)
 TEST(Keyboard, TwinCodesActAlike)
 {
     const char* pairs[][2] = {
-        {"2 + 3 CLR 4 =", "2 + 3 CLR2 4 ="},
-        {"2 INV LOG", "2 INV2 LOG"},
-        {"2 INV INV LOG", "2 INV2 INV LOG"},
+        {"2 + 3 CLR 4 =", "2 + 3 @20 4 ="},
+        {"2 INV LOG", "2 @27 LOG"},
+        {"2 INV INV LOG", "2 @27 INV LOG"},
     };
     for (const auto& pair : pairs) {
         CCalc first;
@@ -244,13 +244,36 @@ TEST(Keyboard, TwinCodesActAlike)
     }
 }
 
+// Key scripts stop at code 99: the codes above are pressed one by one.
 TEST(Keyboard, CodesAboveTheTableOnlyEndAPrefix)
 {
-    CCalc calc;
-    keyscript::Type(calc, "5 STO #200 1");
-    EXPECT_EQ(calc.operandDigits, 0);
-    EXPECT_TRUE(calc.registers[1].IsZero());
-    EXPECT_EQ(keyscript::Display(calc), "1");
+    struct Case {
+        const char* before;
+        int code;
+        const char* after;
+        const char* display;  // in calculate mode
+        const char* steps;    // 000 and 001
+    } cases[] = {
+        {"", 200, "", "0", "00 00"},
+        {"INV", 150, "", "0", "00 00"},
+        {"5 STO", 200, "1", "1", "00 00"},
+        {"LRN", 150, "1", nullptr, "01 00"},
+    };
+    for (const Case& c : cases) {
+        CCalc calc;
+        keyscript::Type(calc, c.before);
+        calc.ProcessKey(static_cast<uint8_t>(c.code));
+        keyscript::Type(calc, c.after);
+        EXPECT_EQ(calc.invFlag, 0) << c.before;
+        EXPECT_EQ(calc.operandDigits, 0) << c.before;
+        EXPECT_EQ(calc.errorFlag, 0) << c.before;
+        EXPECT_EQ(calc.mode, c.display ? CCalc::ModeCalculate : CCalc::ModeLearn) << c.before;
+        EXPECT_TRUE(calc.registers[1].IsZero()) << c.before;
+        if (c.display) {
+            EXPECT_EQ(keyscript::Display(calc), c.display) << c.before;
+        }
+        EXPECT_EQ(keyscript::Steps(calc, 0, 0, 2), c.steps) << c.before;
+    }
 }
 
 }  // namespace

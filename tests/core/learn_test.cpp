@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "KeyScript.h"
+#include "RecordingHost.h"
 
 namespace {
 
@@ -58,9 +59,8 @@ const RecordCase kRecording[] = {
     {"FIX 2", "58 02 00"},
     {"HIR 1 5", "82 01 05 00"},
     {"INV 5 SBR", "22 05 71 00"},
-    {"2ND INV2 CLR2", "21 27 20 00"},
-    {"INV2 SBR", "27 71 00"},
-    {"#150 1", "01 00"},
+    {"@21 @27 @20", "21 27 20 00"},
+    {"@27 SBR", "27 71 00"},
 };
 INSTANTIATE_TEST_SUITE_P(Keys, LearnRecording, ::testing::ValuesIn(kRecording));
 
@@ -138,14 +138,15 @@ TEST(LearnMode, DisplayShowsAddressAndCode)
 TEST(LearnMode, LeavingPlacesPcAtThePointer)
 {
     CCalc calc;
-    keyscript::RecordingHost host;
+    RecordingHost host;
+    host.wantsChangeNotifications = true;
     calc.SetHost(&host);
     keyscript::Type(calc, "LRN 1 2 3 BST LRN");
     EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 2);
     EXPECT_TRUE(host.Saw("listing 0-0"));
     EXPECT_TRUE(host.Saw("pc 2"));
-    host.calls.clear();
+    host.notifications.clear();
     keyscript::Type(calc, "LRN INS");
     EXPECT_TRUE(host.Saw("listing 2-999"));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KeyScript.h"
+#include "RecordingHost.h"
 
 namespace {
 
@@ -165,13 +166,14 @@ TEST(Program, KeyboardGtoLabelPositionsWithoutRunning)
 TEST(Program, UserKeyStartsOnItsLabelStep)
 {
     CCalc calc;
-    keyscript::RecordingHost host;
+    RecordingHost host;
+    host.wantsChangeNotifications = true;
     Loaded(calc, "1 LBL A 4 RTN");
     calc.SetHost(&host);
     calc.ProcessKey(Key::UserA);
     EXPECT_EQ(calc.mode, CCalc::ModeRun);
     EXPECT_EQ(calc.pc, 1);
-    EXPECT_EQ(host.calls.back(), "display");
+    EXPECT_EQ(host.notifications.back(), "display");
     EXPECT_TRUE(host.Saw("pc 1"));
     keyscript::Run(calc);
     EXPECT_EQ(keyscript::Display(calc), "4.");

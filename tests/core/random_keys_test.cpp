@@ -3,11 +3,11 @@
 // every key and every step. NORVANE_RANDOM_KEYS raises the number of codes.
 #include <gtest/gtest.h>
 
-#include "FuzzSupport.h"
-#include "KeyScript.h"
+#include "Invariants.h"
+#include "RecordingHost.h"
+#include "RunLength.h"
+#include "ScratchFolder.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
 
@@ -15,7 +15,7 @@ namespace {
 
 long CodeBudget()
 {
-    return fuzz::CountFromEnvironment("NORVANE_RANDOM_KEYS", 2'000'000);
+    return CountFromEnvironment("NORVANE_RANDOM_KEYS", 2'000'000);
 }
 
 // Programs made of key codes, with labels and calls often enough to matter.
@@ -44,11 +44,12 @@ TEST_P(RandomKeys, KeepInvariants)
     std::mt19937 random(20261208u + (scenario.programs ? 1 : 0) + (scenario.debugger ? 2 : 0));
     std::uniform_int_distribution<int> anyCode(0, 255);
     CCalc calc;
-    fuzz::RangeCheckingHost host;
+    RecordingHost host;  // checks every range it is told
+    host.wantsChangeNotifications = true;
     if (scenario.debugger)
         calc.SetHost(&host);
-    const fuzz::ScratchFolder banks("random-keys");
-    fuzz::UseWriteFolder(calc, banks.path());
+    const ScratchFolder banks("random-keys");
+    calc.SetWriteFolder(banks.path().wstring());
     if (scenario.programs)
         FillPrograms(calc, random);
 
@@ -67,7 +68,8 @@ TEST_P(RandomKeys, KeepInvariants)
             calc.ProcessKey(static_cast<uint8_t>(anyCode(random)));
         }
         --budget;
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
+        host.notifications.clear();
         if (scenario.programs && random() % 200'000 == 0)
             FillPrograms(calc, random);
     }
@@ -88,8 +90,8 @@ TEST(RandomKeysCoverage, VisitsAllThreeModes)
     std::mt19937 random(7);
     CCalc calc;
     // Programs write memory banks: keep them out of the working folder.
-    const fuzz::ScratchFolder banks("random-modes");
-    fuzz::UseWriteFolder(calc, banks.path());
+    const ScratchFolder banks("random-modes");
+    calc.SetWriteFolder(banks.path().wstring());
     FillPrograms(calc, random);
     long visits[3] = {};
     for (int i = 0; i < 200'000; ++i) {

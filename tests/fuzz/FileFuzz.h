@@ -2,7 +2,8 @@
 // Helpers of the fuzz targets that go through real files: the input is
 // written to a file in the scratch folder, then handed to a loader.
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
+#include "ScratchFolder.h"
 
 #include <cstdint>
 #include <cstring>

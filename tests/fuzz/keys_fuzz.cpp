@@ -9,7 +9,9 @@
 // writes to a print file). The rest are keys, 0 to 255; a key that
 // starts a run is followed by a bounded number of steps.
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
+#include "RecordingHost.h"
+#include "ScratchFolder.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -20,34 +22,26 @@ namespace {
 
 constexpr int kStepsPerRun = 1000;
 
-const fuzz::ScratchFolder& Folder()
+const ScratchFolder& Folder()
 {
-    static const fuzz::ScratchFolder folder("keys-fuzz");
+    static const ScratchFolder folder("keys-fuzz");
     return folder;
 }
 
-// Answers every question the engine may ask, so that the keyboard's Write,
-// INV Write and List reach the files, and checks every range it is told.
-struct CheckingHost : fuzz::RangeCheckingHost {
-    std::wstring AskSaveProgramPath() override { return File(L"keys.ti"); }
-    std::wstring AskLoadProgramPath() override { return File(L"keys.ti"); }
-    std::wstring AskListingPath() override { return File(L"keys.txt"); }
-
-    static std::wstring File(const wchar_t* name) { return (Folder().path() / name).wstring(); }
-};
+std::wstring File(const wchar_t* name) { return (Folder().path() / name).wstring(); }
 
 void RunAWhile(CCalc& calc)
 {
     for (int i = 0; i < kStepsPerRun && calc.mode == CCalc::ModeRun; ++i) {
         calc.StepProgram();
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
     }
     if (calc.mode == CCalc::ModeRun) {
         // An endless program: R/S from the keyboard must stop it.
         calc.ProcessKey(Key::RunStop);
         for (int i = 0; i < 8 && calc.mode == CCalc::ModeRun; ++i)
             calc.StepProgram();
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
     }
 }
 
@@ -62,10 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     --size;
 
     CCalc calc;
-    CheckingHost host;
+    // Answers every question the engine may ask, so that the keyboard's Write,
+    // INV Write and List reach the files, and checks every range it is told.
+    RecordingHost host;
+    host.wantsChangeNotifications = true;
+    host.savePath = host.loadPath = File(L"keys.ti");
+    host.listingPath = File(L"keys.txt");
     if (setup & 1)
         calc.SetHost(&host);
-    fuzz::UseWriteFolder(calc, Folder().path());
+    calc.SetWriteFolder(Folder().path().wstring());
     if (setup & 16) {
         // A fresh file each time, so that long runs do not grow it without end.
         const std::filesystem::path printFile = Folder().path() / "print.txt";
@@ -82,11 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         data += steps;
         size -= steps;
     }
-    fuzz::CheckInvariants(calc);
+    CheckInvariants(calc);
     for (std::size_t i = 0; i < size; ++i) {
         calc.ProcessKey(data[i]);
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
         RunAWhile(calc);
+        host.notifications.clear();
     }
     return 0;
 }

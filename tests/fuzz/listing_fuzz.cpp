@@ -2,7 +2,7 @@
 // place, a refusal reads nothing, every step read is a key code, and what
 // is read is written back, as a listing and as a key script, to the same steps.
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
 #include "programtext/ProgramText.h"
 
 #include <vector>
@@ -12,16 +12,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const std::vector<unsigned char> bytes(data, data + size);
     const ProgramTextRead read = ReadProgramText(bytes);
     if (read.error) {
-        fuzz::Require(read.error->line >= 1 && read.error->column >= 1, "a refusal has its place");
-        fuzz::Require(read.steps == ProgramSteps1000{} && read.end == 0, "a refusal reads nothing");
+        Require(read.error->line >= 1 && read.error->column >= 1, "a refusal has its place");
+        Require(read.steps == ProgramSteps1000{} && read.end == 0, "a refusal reads nothing");
         return 0;
     }
-    fuzz::Require(read.first >= 0 && read.first <= read.end && read.end <= ProgramSteps, "steps within memory");
+    Require(read.first >= 0 && read.first <= read.end && read.end <= ProgramSteps, "steps within memory");
     for (std::uint8_t code : read.steps)
-        fuzz::Require(code <= 99, "steps are key codes");
+        Require(code <= 99, "steps are key codes");
     for (const std::wstring& text : {WriteListingText(read.steps, read.end), WriteKeyScript(read.steps, read.end)}) {
         const ProgramTextRead again = ReadProgramText(std::wstring_view(text));
-        fuzz::Require(!again.error && again.steps == read.steps, "what is written reads back");
+        Require(!again.error && again.steps == read.steps, "what is written reads back");
     }
     return 0;
 }

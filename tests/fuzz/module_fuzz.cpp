@@ -7,22 +7,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    static const fuzz::ScratchFolder folder("module-fuzz");
+    static const ScratchFolder folder("module-fuzz");
     const std::span<const uint8_t> bytes(data, size);
     const storage::ModuleParse parsed = storage::ParseModuleImage(bytes);
-    fuzz::Require(parsed.image.has_value() == parsed.problem.empty(), "a refusal says why");
+    Require(parsed.image.has_value() == parsed.problem.empty(), "a refusal says why");
     if (parsed.image) {
         std::array<std::span<const unsigned char>, storage::kModulePrograms> programs;
         for (int i = 0; i < storage::kModulePrograms; ++i) {
             programs[static_cast<std::size_t>(i)] = parsed.image->Program(i);
-            fuzz::Require(programs[static_cast<std::size_t>(i)].size() == parsed.image->lengths[static_cast<std::size_t>(i)],
+            Require(programs[static_cast<std::size_t>(i)].size() == parsed.image->lengths[static_cast<std::size_t>(i)],
                           "a program has the length of its table entry");
-            fuzz::Require(parsed.image->lengths[static_cast<std::size_t>(i)] <= storage::kProgramSteps,
+            Require(parsed.image->lengths[static_cast<std::size_t>(i)] <= storage::kProgramSteps,
                           "no program longer than an area");
         }
         const auto encoded = storage::EncodeModuleImage(parsed.image->lengths, programs);
         const storage::ModuleParse again = storage::ParseModuleImage(encoded);
-        fuzz::Require(again.image && again.image->lengths == parsed.image->lengths &&
+        Require(again.image && again.image->lengths == parsed.image->lengths &&
                           again.image->steps == parsed.image->steps,
                       "an image encodes back to itself");
     }
@@ -36,23 +36,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     library.InitModuleSlots();
     const int slot = size > 0 ? data[0] % ModuleLibrary::kSlots : 0;
     const bool loaded = library.LoadModuleFile(slot, path);
-    fuzz::Require(loaded == parsed.image.has_value(), "load agrees with parse");
-    fuzz::CheckInvariants(calc);
+    Require(loaded == parsed.image.has_value(), "load agrees with parse");
+    CheckInvariants(calc);
     if (!loaded) {
-        fuzz::Require(fuzz::SameProgramMemory(calc, before), "a refused module keeps every area");
-        fuzz::Require(library.Slot(slot).kind == ModuleKind::Empty, "a refused module keeps the slot");
+        Require(fuzz::SameProgramMemory(calc, before), "a refused module keeps every area");
+        Require(library.Slot(slot).kind == ModuleKind::Empty, "a refused module keeps the slot");
         return 0;
     }
     for (int p = 0; p < storage::kModulePrograms; ++p) {
         const auto program = parsed.image->Program(p);
         const uint8_t* area = calc.programMemory[25 * slot + p + 1];
-        fuzz::Require(std::equal(program.begin(), program.end(), area), "area holds its program");
+        Require(std::equal(program.begin(), program.end(), area), "area holds its program");
         for (std::size_t step = program.size(); step < storage::kProgramSteps; ++step)
-            fuzz::Require(area[step] == 0, "area cleared past its program");
+            Require(area[step] == 0, "area cleared past its program");
     }
     // Copying every program back into user memory stays in bounds too.
     for (int p = 1; p <= ModuleLibrary::kPrograms; ++p)
         library.CopyFromModule(p);
-    fuzz::CheckInvariants(calc);
+    CheckInvariants(calc);
     return 0;
 }

@@ -7,10 +7,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    static const fuzz::ScratchFolder folder("program-fuzz");
+    static const ScratchFolder folder("program-fuzz");
     const std::span<const uint8_t> bytes(data, size);
     const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
-    fuzz::Require(parsed.image.has_value() == parsed.problem.empty(), "a refusal says why");
+    Require(parsed.image.has_value() == parsed.problem.empty(), "a refusal says why");
 
     const std::filesystem::path path = folder.path() / "fuzz.ti";
     fuzz::WriteInput(path, bytes);
@@ -18,20 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     fuzz::MarkState(calc);
     fuzz::MarkState(before);
     const bool loaded = LoadProgramFile(calc, path);
-    fuzz::Require(loaded == parsed.image.has_value(), "load agrees with parse");
-    fuzz::CheckInvariants(calc);
+    Require(loaded == parsed.image.has_value(), "load agrees with parse");
+    CheckInvariants(calc);
     if (!loaded) {
-        fuzz::Require(fuzz::SameRegisters(calc, before), "a refused file keeps the registers");
-        fuzz::Require(fuzz::SameProgramMemory(calc, before), "a refused file keeps the program");
+        Require(fuzz::SameRegisters(calc, before), "a refused file keeps the registers");
+        Require(fuzz::SameProgramMemory(calc, before), "a refused file keeps the program");
         return 0;
     }
     for (int i = 0; i < CCalc::RegisterCount; ++i)
-        fuzz::Require(calc.registers[i] == parsed.image->registers[static_cast<std::size_t>(i)],
+        Require(calc.registers[i] == parsed.image->registers[static_cast<std::size_t>(i)],
                       "registers are the parsed ones");
     const std::vector<unsigned char> saved = storage::EncodeProgramFile(calc);
     const storage::ProgramParse again = storage::ParseProgramFile(saved);
-    fuzz::Require(again.image && again.image->steps == parsed.image->steps, "steps survive a save");
+    Require(again.image && again.image->steps == parsed.image->steps, "steps survive a save");
     for (std::size_t i = 0; i < again.image->registers.size(); ++i)
-        fuzz::Require(again.image->registers[i] == calc.registers[i], "registers survive a save");
+        Require(again.image->registers[i] == calc.registers[i], "registers survive a save");
     return 0;
 }

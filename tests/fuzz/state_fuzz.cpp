@@ -2,7 +2,7 @@
 // bytes, what was decoded encodes and decodes to the same tables, and every
 // record, however odd, can be tested against the registers.
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
 #include "printer/Breakpoints.h"
 
 #include <vector>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     BreakpointTables again;
     DecodeBreakpointState(EncodeBreakpointState(tables), again);
-    fuzz::Require(again == tables, "state survives a save");
+    Require(again == tables, "state survives a save");
 
     const CCalc calc;
     for (const auto& record : tables.steps)

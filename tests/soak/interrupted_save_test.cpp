@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FileFuzz.h"
+#include "RecordingHost.h"
 #include "printer/Breakpoints.h"
 #include "storage/IniFile.h"
 #include "storage/MemoFile.h"
@@ -18,12 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<unsigned char> Contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // While it lives, no file may grow past `limit` bytes and a write past it
 // fails with EFBIG instead of killing the process.
@@ -45,11 +40,6 @@ public:
 private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
-};
-
-struct ErrorCountingHost : CalcHost {
-    int errors = 0;
-    void ShowSystemError(const std::wstring&, int, const std::wstring&) override { ++errors; }
 };
 
 // What a case's save reports: true when it says it succeeded.
@@ -119,7 +109,7 @@ class InterruptedSave : public ::testing::TestWithParam<SaveCase> {};
 TEST_P(InterruptedSave, KeepsThePreviousFile)
 {
     const SaveCase& c = GetParam();
-    const fuzz::ScratchFolder folder(c.name);
+    const ScratchFolder folder(c.name);
     const fs::path target = folder.path() / c.file;
     std::vector<unsigned char> previous(c.limit / 2 + 7);
     for (std::size_t i = 0; i < previous.size(); ++i)
@@ -129,20 +119,19 @@ TEST_P(InterruptedSave, KeepsThePreviousFile)
         c.prepare(folder.path());
 
     CCalc calc;
-    ErrorCountingHost host;
+    RecordingHost host;
     calc.SetHost(&host);
     FillEverything(calc);
-    fuzz::UseWriteFolder(calc, folder.path());
+    calc.SetWriteFolder(folder.path().wstring());
     bool saved = true;
     {
         const FileSizeLimit full(c.limit);
         saved = c.save(calc, folder.path());
     }
     EXPECT_FALSE(saved) << "a save cut short reported success";
-    EXPECT_EQ(Contents(target), previous) << "the previous file was damaged";
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
-            << "a temporary file was left behind: " << entry.path();
+    EXPECT_EQ(ScratchFolder::Read(target), previous) << "the previous file was damaged";
+    for (const std::string& name : folder.Entries())
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << "a temporary file was left behind: " << name;
 
     // Without the limit the same save goes through, so the case did test a cut.
     EXPECT_TRUE(c.save(calc, folder.path()));

@@ -1,7 +1,7 @@
 // What the soak runs found, kept as cases of their own.
 #include <gtest/gtest.h>
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
 
 #include <string>
 #include <vector>
@@ -36,7 +36,7 @@ TEST(SoakFindings, PgmAfterTheLastProgramOfASlotStaysInThatSlot)
         Keys(calc, {Key::Pgm, c.program / 10, c.program % 10});
         EXPECT_EQ(calc.selectedArea[0], c.area) << "selected " << c.selected << ", Pgm " << c.program;
         EXPECT_EQ(calc.errorFlag, 0) << "selected " << c.selected << ", Pgm " << c.program;
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
     }
 }
 

@@ -5,7 +5,9 @@
 // of steps (best under the sanitizer build).
 #include <gtest/gtest.h>
 
-#include "FuzzSupport.h"
+#include "Invariants.h"
+#include "RunLength.h"
+#include "ScratchFolder.h"
 #include "resources/BuiltInModule.h"
 #include "storage/ModuleLibrary.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 long StepBudget()
 {
-    return fuzz::CountFromEnvironment("NORVANE_SOAK_STEPS", 1'000'000);
+    return CountFromEnvironment("NORVANE_SOAK_STEPS", 1'000'000);
 }
 
 constexpr long kStepsPerRun = 50'000;
@@ -28,7 +30,7 @@ long RunChecked(CCalc& calc)
     long steps = 0;
     while (calc.mode == CCalc::ModeRun && steps < kStepsPerRun) {
         calc.StepProgram();
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
         ++steps;
     }
     if (calc.mode == CCalc::ModeRun) {
@@ -37,7 +39,7 @@ long RunChecked(CCalc& calc)
             calc.StepProgram();
     }
     EXPECT_NE(calc.mode, CCalc::ModeRun) << "R/S did not stop the run";
-    fuzz::CheckInvariants(calc);
+    CheckInvariants(calc);
     return steps;
 }
 
@@ -45,7 +47,7 @@ void Press(CCalc& calc, std::initializer_list<int> codes)
 {
     for (int code : codes) {
         calc.ProcessKey(static_cast<uint8_t>(code));
-        fuzz::CheckInvariants(calc);
+        CheckInvariants(calc);
     }
 }
 
@@ -72,8 +74,8 @@ int UserKey(std::mt19937& random)
 TEST(Soak, EveryLibraryProgramThroughItsKeys)
 {
     CCalc calc;
-    const fuzz::ScratchFolder folder("soak-library");
-    fuzz::UseWriteFolder(calc, folder.path());
+    const ScratchFolder folder("soak-library");
+    calc.SetWriteFolder(folder.path().wstring());
     ModuleLibrary library(calc, BuiltInModuleImage(), folder.path());
     library.InitModuleSlots();
     ASSERT_TRUE(library.LoadBuiltInModule(0));
@@ -114,8 +116,8 @@ void FillRandomProgram(CCalc& calc, std::mt19937& random)
 TEST(Soak, RandomPrograms)
 {
     CCalc calc;
-    const fuzz::ScratchFolder folder("soak-random");
-    fuzz::UseWriteFolder(calc, folder.path());
+    const ScratchFolder folder("soak-random");
+    calc.SetWriteFolder(folder.path().wstring());
     std::mt19937 random(1959);
     long steps = 0;
     long runs = 0;
