@@ -2,6 +2,7 @@
 // A calculator in its real window, driven through the shell's host, with the
 // debugger opened from it. The skin is plain: these tests never look at it.
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "printer/Breakpoints.h"
 #include "shell/CMainWnd.h"
@@ -70,11 +71,7 @@ struct DebuggerFixture {
         for (int step : steps)
             calc->programMemory[area][n++] = static_cast<uint8_t>(step);
     }
-    void Keys(std::initializer_list<int> codes)
-    {
-        for (int code : codes)
-            calc->ProcessKey(static_cast<uint8_t>(code));
-    }
+    void Keys(const std::string& script) { keyscript::Type(*calc, script); }
     // R/S as the debugger's button gives it, then the event loop until the
     // run has stopped (or a generous number of turns has passed).
     bool RunUntilStopped(CDebugDlg& debugger)

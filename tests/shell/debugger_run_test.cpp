@@ -148,7 +148,7 @@ void DebuggerRunTest::StepBreakpointFiresInLibraryProgram()
     f.Load({1, 44, 1, 68, 68, 68, 68, 68, 68, 68, 2, 44, 1, 92}, 1);
     TheBreakpoints().steps[10] = StepBreak();
     CDebugDlg& debugger = f.Open();
-    f.Keys({Key::Pgm, 0, 1});
+    f.Keys("PGM 01");
     QVERIFY(f.RunUntilStopped(debugger));
     QCOMPARE(f.calc->pc, 10);
     QCOMPARE(f.calc->areaBase, f.calc->programMemory[1]);

@@ -146,7 +146,7 @@ void DebuggerWindowTest::LearnModeRefreshesItsLine()
 {
     DebuggerFixture f;
     CDebugDlg& debugger = f.Open();
-    f.Keys({Key::Lrn, Key::Sto, 0, 5, Key::Lrn});
+    f.Keys("LRN STO 05 LRN");
     QCOMPARE(Cell(debugger.programList, 0, 2), QStringLiteral("STO"));
     QCOMPARE(Cell(debugger.programList, 1, 2), QStringLiteral("05"));
     QCOMPARE(debugger.programModel->CurrentStep(), 2);
@@ -157,7 +157,7 @@ void DebuggerWindowTest::CurrentStepIsYellowAndInView()
     DebuggerFixture f;
     CDebugDlg& debugger = f.Open();
     QCOMPARE(debugger.programModel->CurrentStep(), 0);
-    f.Keys({Key::Gto, 7, 5, 0});
+    f.Keys("GTO 750");
     QCOMPARE(f.calc->pc, 750);
     QCOMPARE(debugger.programModel->CurrentStep(), 750);
     for (int column = 0; column < 3; ++column)
@@ -213,23 +213,23 @@ void DebuggerWindowTest::FieldsRegistersAndFlagsFollowTheEngine()
     DebuggerFixture f;
     CDebugDlg& debugger = f.Open();
     QSignalSpy registers(debugger.registerModel, &QAbstractItemModel::dataChanged);
-    f.Keys({1, 2, Key::Sto, 4, 2});
+    f.Keys("12 STO 42");
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("12."));
     QCOMPARE(registers.count(), 1);
     QCOMPARE(registers[0][0].value<QModelIndex>().row(), 42);
     QCOMPARE(Cell(debugger.registerList, 42, 1), QStringLiteral("12."));
 
-    f.Keys({Key::XchgT});
+    f.Keys("X<>T");
     QCOMPARE(debugger.tField->text(), QStringLiteral("12."));
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("0."));
 
-    f.Keys({Key::StFlg, 3, Key::StFlg, 9});
+    f.Keys("STF 3 STF 9");
     for (int flag = 0; flag < 10; ++flag)
         QCOMPARE(debugger.flagStrip->PictureOf(flag), flag == 3 || flag == 9 ? kImageFlagSet : kImageFlagClear);
-    f.Keys({Key::Inv, Key::StFlg, 3});
+    f.Keys("INV STF 3");
     QCOMPARE(debugger.flagStrip->PictureOf(3), kImageFlagClear);
 
-    f.Keys({Key::Cms});
+    f.Keys("CMS");
     QCOMPARE(Cell(debugger.registerList, 42, 1), QStringLiteral("0."));
 }
 
@@ -278,7 +278,7 @@ void DebuggerWindowTest::EscapeHidesCloseBoxDestroys()
     QVERIFY(!debugger->isVisible());
     QVERIFY(f.host.WantsChangeNotifications());
     // Still told about changes while hidden.
-    f.Keys({4, Key::Sto, 1, 1});
+    f.Keys("4 STO 11");
     QCOMPARE(Cell(debugger->registerList, 11, 1), QStringLiteral("4."));
 
     QVERIFY(&f.Open() == debugger.data());
@@ -288,7 +288,7 @@ void DebuggerWindowTest::EscapeHidesCloseBoxDestroys()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(debugger.isNull());
     // Nobody listens now; the engine goes on without it.
-    f.Keys({5, Key::Sto, 1, 1});
+    f.Keys("5 STO 11");
     QCOMPARE(f.calc->registers[11].ToDouble(), 5.0);
 }
 

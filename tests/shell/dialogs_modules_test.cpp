@@ -1,6 +1,7 @@
 // Modules dialog over real module slots: the three lists, loading a module
 // file, the read-only refusal, copies to and from a module, and saving it.
 
+#include "RecordingHost.h"
 #include "core/CCalc.h"
 #include "shell/dialogs/CModulesDlg.h"
 #include "shell/dialogs/FileDialogs.h"
@@ -15,20 +16,6 @@
 #include <QtTest>
 
 namespace {
-struct Report {
-    std::wstring caption;
-    std::wstring text;
-};
-
-class ReportingHost : public CalcHost {
-public:
-    std::vector<Report> reports;
-    void ShowSystemError(const std::wstring& caption, int, const std::wstring& text) override
-    {
-        reports.push_back({caption, text});
-    }
-};
-
 // Program i (0-based) of a test module holds `length[i]` steps, each step = fill + i.
 std::vector<unsigned char> MakeModule(const storage::ProgramLengths& lengths, unsigned char fill)
 {
@@ -66,7 +53,7 @@ void Choose(QComboBox* list, const QString& text)
 struct Fixture {
     QTemporaryDir folder;
     std::vector<unsigned char> builtIn = MakeModule(Lengths(189, 100), 1);
-    ReportingHost host;
+    RecordingHost host;
     CCalc calc;
     ModuleLibrary modules{calc, builtIn, folder.path().toStdWString()};
     QString answer;
@@ -204,9 +191,9 @@ void DialogsModulesTest::copyIntoReadOnlySlotRefused()
     dialog.programNumber->setValue(program);
     dialog.copyButton->click();
 
-    QCOMPARE(f.host.reports.size(), size_t(1));
-    QCOMPARE(f.host.reports[0].caption, std::wstring(L"Unable to copy"));
-    QCOMPARE(f.host.reports[0].text, std::wstring(L"The module is Read Only and cannot be overwritten"));
+    QCOMPARE(f.host.errors.size(), size_t(1));
+    QCOMPARE(f.host.errors[0].caption, std::wstring(L"Unable to copy"));
+    QCOMPARE(f.host.errors[0].text, std::wstring(L"The module is Read Only and cannot be overwritten"));
     QCOMPARE(f.calc.programMemory[program][0], before);
     QVERIFY(dialog.saveButtons[size_t((program - 1) / 25)]->isHidden());
 }
@@ -225,7 +212,7 @@ void DialogsModulesTest::copyToModuleThenSave()
     dialog.programNumber->setValue(30);
     dialog.programLength->setValue(50);
     dialog.copyButton->click();
-    QVERIFY(f.host.reports.empty());
+    QVERIFY(f.host.errors.empty());
     QCOMPARE(int(f.calc.programMemory[30][49]), 49 % 90 + 1);
     QCOMPARE(int(f.calc.programMemory[30][50]), 0);
     QCOMPARE(int(f.calc.programMemory[30][999]), 0);
@@ -263,7 +250,7 @@ void DialogsModulesTest::copyFromModule()
     QCOMPARE(int(f.calc.programMemory[0][99]), 3);
     QCOMPARE(int(f.calc.programMemory[0][100]), 0);
     QCOMPARE(int(f.calc.programMemory[0][999]), 0);
-    QVERIFY(f.host.reports.empty());
+    QVERIFY(f.host.errors.empty());
 }
 
 void DialogsModulesTest::fieldsRefuseOutOfRange_data()
