@@ -1,6 +1,7 @@
 #include "shell/CMainWnd.h"
 
 #include "core/CCalc.h"
+#include "face/LedCells.h"
 #include "shell/LabelStripTexts.h"
 #include "shell/Settings.h"
 #include "shell/SystemError.h"
@@ -12,17 +13,6 @@
 #include <QPainter>
 
 namespace {
-// Cells of the LED glyph strip.
-constexpr int kGlyphWidth = 18;
-constexpr int kGlyphHeight = 32;
-constexpr int kCellPitch = 24;
-constexpr int kPointGlyphX = 0;
-constexpr int kPointWidth = 2;
-constexpr int kMinusGlyphX = 2;
-constexpr int kDigitGlyphX = 20;
-constexpr int kBracketGlyphX = 200;
-constexpr int kLastCellX = 264;
-
 // Cells of the indicator strip: x in the strip, width, x on the skin.
 struct IndicatorCell {
     int sourceX;
@@ -156,26 +146,17 @@ void CMainWnd::RenderDisplayText(const QString& text, bool exponent)
     QPainter painter(&displayBitmap);
     const double scale = images.scale;
     auto glyph = [&](int sourceX, int x, int width) {
-        DrawPart(painter, QRectF(x * scale, 0, width * scale, kGlyphHeight * scale), images.glyphs,
-                 QRect(sourceX, 0, width, kGlyphHeight), scale);
+        DrawPart(painter, QRectF(x * scale, 0, width * scale, kLedGlyphHeight * scale), images.glyphs,
+                 QRect(sourceX, 0, width, kLedGlyphHeight), scale);
     };
-    int x = exponent ? kLastCellX : kLastCellX - kCellPitch;
-    for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        const QChar c = text[i];
-        if (c.isDigit() && c.unicode() < 128) {
-            glyph(kDigitGlyphX + kGlyphWidth * (c.unicode() - '0'), x, kGlyphWidth);
-            x -= kCellPitch;
-        } else if (c == u'-') {
-            glyph(kMinusGlyphX, x, kGlyphWidth);
-            x -= kCellPitch;
-        } else if (c == u'[') {
-            glyph(kBracketGlyphX, x, kGlyphWidth);
-            x -= kCellPitch;
-        } else if (c == u' ') {
-            x -= kCellPitch;
-        } else if (c == u'.') {
-            glyph(kPointGlyphX, x + kGlyphWidth + 2, kPointWidth);
-        }
+    const LedCells cells = LayOutLedCells(text.toStdWString(), exponent);
+    for (int cell = 0; cell < kLedCells; ++cell) {
+        const int x = cell * kLedCellPitch;
+        const int sourceX = LedGlyphStripX(cells[cell].glyph);
+        if (sourceX >= 0)
+            glyph(sourceX, x, kLedGlyphWidth);
+        if (cells[cell].point)
+            glyph(kLedPointStripX, x + kLedPointOffset, kLedPointWidth);
     }
     displayText = text.left(CCalc::DisplayCapacity - 1);
 }

@@ -8,6 +8,7 @@
 #include "shell/KeyLayout.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
+#include "shell/SkinRectQt.h"
 #include "shell/ZoomSteps.h"
 
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@ class CMainWnd : public QWidget {
 public:
     static constexpr int kClientWidth = 389;
     static constexpr int kClientHeight = 798;
-    static constexpr QRect kDisplayRect{48, 112, 282, 32};  // from skinOrigin
+    static constexpr QRect kDisplayRect = ToQRect(kDisplayArea);  // from skinOrigin
     static constexpr int kIndicatorTop = 154;
     static constexpr int kIndicatorHeight = 16;
     // How long a typed key stays drawn pressed.
