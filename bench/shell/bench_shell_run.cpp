@@ -11,7 +11,7 @@
 #include "core/CCalc.h"
 #include "core/KeyCodes.h"
 #include "shell/CMainWnd.h"
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 #include "shell/ShellHost.h"
 #include "shell/SystemError.h"
 #include "shell/dialogs/CPrinterDlg.h"

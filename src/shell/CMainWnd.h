@@ -5,11 +5,11 @@
 // coordinates below); the user's zoom scales it, and its pictures are drawn
 // for the zoom times the screen's pixel ratio.
 
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
 #include "shell/SkinRectQt.h"
-#include "shell/ZoomSteps.h"
+#include "face/ZoomSteps.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -30,16 +30,14 @@ void CMainWnd::ReleaseKey()
     if (pressedColumn < 0 || pressedRow < 0)
         return;
     UpdateArea(KeyPictureRect(pressedColumn, pressedRow));
-    if (pressedColumn == kSecondColumn && pressedRow == kSecondRow) {
-        secondPending = !secondPending;
-    } else {
-        const uint8_t code = KeyCodeFor(pressedColumn, pressedRow, secondPending);
-        if (calc.mode != CCalc::ModeRun || code == Key::RunStop) {
+    const KeyRelease release = ReleaseKeyAt({pressedColumn, pressedRow}, secondPending);
+    secondPending = release.secondPending;
+    if (release.code) {
+        if (calc.mode != CCalc::ModeRun || ReachesRunningProgram(*release.code)) {
             lastKeyTick = Now();
-            calc.ProcessKey(code);
+            calc.ProcessKey(*release.code);
         }
         displayShown = true;
-        secondPending = false;
     }
     pressedColumn = -1;
     pressedRow = -1;

@@ -2,7 +2,7 @@
 // The program's persisted settings. Loaded once at start-up and saved once
 // at exit; the options dialog and the main window change them in between.
 
-#include "shell/ZoomSteps.h"
+#include "face/ZoomSteps.h"
 
 #include <QString>
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include "core/CCalc.h"
 #include "shell/CMainWnd.h"
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 #include "shell/SystemError.h"
 
 #include <QStringList>

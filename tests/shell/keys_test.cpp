@@ -1,20 +1,14 @@
-// Clicks and typed characters on the real window become the right key codes.
-// Learn mode records every code it is given, so the program memory shows
-// exactly what reached the engine.
+// Clicks and typed characters on the real window reach the engine as the
+// face's key codes. Learn mode records every code it is given, so the
+// program memory shows exactly what reached the engine.
 
 #include "ShellFixture.h"
 
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 
 class KeysTest : public QObject {
     Q_OBJECT
 private slots:
-    void codeOfEveryKey_data();
-    void codeOfEveryKey();
-    void hitTestEdges_data();
-    void hitTestEdges();
-    void characterMap_data();
-    void characterMap();
     void clicksReachTheEngine_data();
     void clicksReachTheEngine();
     void secondTwiceLeavesIndicatorDark();
@@ -22,83 +16,6 @@ private slots:
     void typedKeyStaysPressed();
     void lettersAreIgnored();
 };
-
-void KeysTest::codeOfEveryKey_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QList<int>>("first");
-    QTest::addColumn<QList<int>>("second");
-    QTest::newRow("A-E") << 0 << QList<int>{11, 12, 13, 14, 15} << QList<int>{16, 17, 18, 19, 10};
-    QTest::newRow("2nd INV lnx CE CLR") << 1 << QList<int>{21, 22, 23, 24, 25} << QList<int>{26, 27, 28, 29, 20};
-    QTest::newRow("LRN .. 1/x") << 2 << QList<int>{31, 32, 33, 34, 35} << QList<int>{36, 37, 38, 39, 30};
-    QTest::newRow("SST .. y^x") << 3 << QList<int>{41, 42, 43, 44, 45} << QList<int>{46, 47, 48, 49, 40};
-    QTest::newRow("BST .. divide") << 4 << QList<int>{51, 52, 53, 54, 55} << QList<int>{56, 57, 58, 59, 50};
-    QTest::newRow("GTO 7 8 9 times") << 5 << QList<int>{61, 7, 8, 9, 65} << QList<int>{66, 67, 68, 69, 60};
-    QTest::newRow("SBR 4 5 6 minus") << 6 << QList<int>{71, 4, 5, 6, 75} << QList<int>{76, 77, 78, 79, 70};
-    QTest::newRow("RST 1 2 3 plus") << 7 << QList<int>{81, 1, 2, 3, 85} << QList<int>{86, 87, 88, 89, 80};
-    QTest::newRow("R/S 0 . +/- =") << 8 << QList<int>{91, 0, 93, 94, 95} << QList<int>{96, 97, 98, 99, 90};
-}
-
-void KeysTest::codeOfEveryKey()
-{
-    QFETCH(int, row);
-    QFETCH(QList<int>, first);
-    QFETCH(QList<int>, second);
-    for (int column = 0; column < kKeyColumns; ++column) {
-        QCOMPARE(KeyCodeFor(column, row, false), first[column]);
-        QCOMPARE(KeyCodeFor(column, row, true), second[column]);
-    }
-}
-
-void KeysTest::hitTestEdges_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
-    QTest::newRow("top-left corner of A") << QPoint(50, 289) << 0 << 0;
-    QTest::newRow("last pixel of A") << QPoint(89, 311) << 0 << 0;
-    QTest::newRow("right of A") << QPoint(90, 300) << -1 << -1;
-    QTest::newRow("just left of B") << QPoint(111, 300) << -1 << -1;
-    QTest::newRow("below A") << QPoint(60, 312) << -1 << -1;
-    QTest::newRow("above 2nd") << QPoint(60, 337) << -1 << -1;
-    QTest::newRow("2nd") << QPoint(60, 338) << 0 << 1;
-    QTest::newRow("equals") << QPoint(341, 711) << 4 << 8;
-    QTest::newRow("right of equals") << QPoint(342, 700) << -1 << -1;
-    QTest::newRow("below the keys") << QPoint(320, 712) << -1 << -1;
-    QTest::newRow("display") << QPoint(100, 120) << -1 << -1;
-}
-
-void KeysTest::hitTestEdges()
-{
-    QFETCH(QPoint, point);
-    QFETCH(int, column);
-    QFETCH(int, row);
-    QCOMPARE(HitTestKey(point.x(), point.y()), (KeyPosition{column, row}));
-}
-
-void KeysTest::characterMap_data()
-{
-    QTest::addColumn<int>("character");
-    QTest::addColumn<int>("code");  // -1: ignored
-    const std::pair<int, int> cases[] = {
-        {8, 25},    {13, 95},   {'=', 95},  {'*', 65},  {'+', 85},  {'-', 75},  {'/', 55},
-        {',', 93},  {'.', 93},  {'0', 0},   {'1', 1},   {'2', 2},   {'3', 3},   {'4', 4},
-        {'5', 5},   {'6', 6},   {'7', 7},   {'8', 8},   {'9', 9},   {178, 33},  {'a', -1},
-        {'Z', -1},  {' ', -1},  {'(', -1},  {0x3c0, -1},
-    };
-    for (const auto& [character, code] : cases)
-        QTest::addRow("char %d", character) << character << code;
-}
-
-void KeysTest::characterMap()
-{
-    QFETCH(int, character);
-    QFETCH(int, code);
-    const std::optional<KeyPosition> key = KeyForCharacter(static_cast<char32_t>(character));
-    QCOMPARE(key.has_value(), code >= 0);
-    if (key)
-        QCOMPARE(KeyCodeFor(key->column, key->row, false), code);
-}
 
 void KeysTest::clicksReachTheEngine_data()
 {

@@ -5,7 +5,7 @@
 #include "Painters.h"
 
 #include "shell/ArtScale.h"
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 
 #include <QFont>
 #include <QFontMetricsF>

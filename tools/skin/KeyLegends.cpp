@@ -1,6 +1,6 @@
 #include "KeyLegends.h"
 
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 
 #include <array>
 

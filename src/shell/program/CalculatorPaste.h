@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
 
 class CMainWnd;
 class QMimeData;

@@ -1,4 +1,4 @@
-#include "shell/ZoomSteps.h"
+#include "face/ZoomSteps.h"
 
 #include <algorithm>
 #include <cmath>

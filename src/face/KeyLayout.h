@@ -1,7 +1,7 @@
 #pragma once
-// Where the keys sit on the skin and which code each one gives.
+// Where the keys sit on the skin, which code each one gives, and which keys
+// reach a running program.
 
-#include <QPoint>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -37,6 +37,17 @@ struct KeyPosition {
 KeyPosition HitTestKey(int x, int y);
 
 uint8_t KeyCodeFor(int column, int row, bool second);
+
+// A key let go: the 2nd key turns the shift on or off and gives no code;
+// any other key gives its code, shifted or not, and the shift ends.
+struct KeyRelease {
+    std::optional<uint8_t> code;
+    bool secondPending = false;
+};
+KeyRelease ReleaseKeyAt(KeyPosition key, bool secondPending);
+
+// While a program runs, only R/S reaches it; other keys are dropped.
+bool ReachesRunningProgram(uint8_t code);
 
 // The key a typed character stands for, if any (Backspace is 8, Enter 13).
 std::optional<KeyPosition> KeyForCharacter(char32_t character);

@@ -1,4 +1,6 @@
-#include "shell/KeyLayout.h"
+#include "face/KeyLayout.h"
+
+#include "core/KeyCodes.h"
 
 namespace {
 int FindSpan(const auto& starts, int length, int value)
@@ -44,6 +46,18 @@ uint8_t KeyCodeFor(int column, int row, bool second)
     if (second)
         return static_cast<uint8_t>(column == kKeyColumns - 1 ? code + 5 - 10 : code + 5);
     return DigitForPosition(static_cast<uint8_t>(code));
+}
+
+KeyRelease ReleaseKeyAt(KeyPosition key, bool secondPending)
+{
+    if (key.column == kSecondColumn && key.row == kSecondRow)
+        return {std::nullopt, !secondPending};
+    return {KeyCodeFor(key.column, key.row, secondPending), false};
+}
+
+bool ReachesRunningProgram(uint8_t code)
+{
+    return code == Key::RunStop;
 }
 
 std::optional<KeyPosition> KeyForCharacter(char32_t character)
