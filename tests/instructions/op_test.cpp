@@ -1,6 +1,6 @@
 #include "core/CCalc.h"
 
-#include "../printer/PrinterTestHost.h"
+#include "../printer/PrinterCalc.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,14 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 constexpr int OpKey = 69;
-constexpr int OpIndKey = 84;
 
 // Enters points with x in t and y in the display, then runs the given keys.
 struct StatCalc : PrinterCalc {
     void Points(std::initializer_list<std::pair<int, int>> points)
     {
         for (auto [px, py] : points)
-            Keys({px, 32, py, 78});
-        Keys({25});
+            Keys(std::to_string(px) + " X<>T " + std::to_string(py) + " SIGMA+");
+        Keys("CLR");
     }
     std::wstring Display() const { return calc.DisplayText(); }
     std::wstring T() const
@@ -34,15 +33,15 @@ struct StatCalc : PrinterCalc {
 
 TEST(Op, ValuesInTheDisplay)
 {
-    struct Case { const char* name; std::initializer_list<int> keys; const wchar_t* display; };
+    struct Case { const char* name; const char* keys; const wchar_t* display; };
     const Case cases[] = {
-        {"signum of a negative", {5, 94, OpKey, 1, 0}, L"-1."},
-        {"signum of zero", {0, OpKey, 1, 0}, L"0."},
-        {"signum of a small positive", {93, 0, 0, 3, OpKey, 1, 0}, L"1."},
-        {"partition", {OpKey, 1, 6}, L"999.99"},
-        {"partition again", {7, OpKey, 1, 7}, L"999.99"},
-        {"signum through ind", {1, 0, 42, 0, 5, 4, 94, OpIndKey, 0, 5}, L"-1."},
-        {"operand finished early", {4, 94, OpKey, 1, 0}, L"-1."},
+        {"signum of a negative", "5 +/- OP 10", L"-1."},
+        {"signum of zero", "0 OP 10", L"0."},
+        {"signum of a small positive", ".003 OP 10", L"1."},
+        {"partition", "OP 16", L"999.99"},
+        {"partition again", "7 OP 17", L"999.99"},
+        {"signum through ind", "10 STO 05 4 +/- OP* 05", L"-1."},
+        {"operand finished early", "4 +/- OP 10", L"-1."},
     };
     for (const Case& c : cases) {
         StatCalc s;
@@ -57,30 +56,30 @@ TEST(Op, Statistics)
     struct Case {
         const char* name;
         std::initializer_list<std::pair<int, int>> points;
-        std::initializer_list<int> keys;
+        const char* keys;
         const wchar_t* display;
         const wchar_t* t;
         bool error;
     };
     const Case cases[] = {
-        {"regression", {{1, 2}, {2, 4}}, {OpKey, 1, 2}, L"0.", L"2.", false},
-        {"estimate y", {{1, 2}, {2, 4}}, {3, OpKey, 1, 4}, L"6.", L"0.", false},
-        {"estimate x", {{1, 2}, {2, 4}}, {6, OpKey, 1, 5}, L"3.", L"0.", false},
-        {"correlation", {{1, 2}, {2, 4}}, {OpKey, 1, 3}, L"1.", L"0.", false},
-        {"negative correlation", {{1, 4}, {2, 2}, {3, 0}}, {OpKey, 1, 3}, L"-1.", L"0.", false},
-        {"variances", {{1, 2}, {2, 4}}, {OpKey, 1, 1}, L"1.", L"0.25", false},
-        {"variances without points", {}, {7, 32, 5, OpKey, 1, 1}, L"0.", L"7.", true},
-        {"correlation of one point", {{1, 2}}, {OpKey, 1, 3}, L"1.", L"0.", true},
-        {"regression of one point", {{1, 2}}, {OpKey, 1, 2}, L"1.", L"0.", true},
-        {"regression with one x", {{1, 2}, {1, 4}}, {7, 32, OpKey, 1, 2}, L"1.", L"7.", true},
-        {"estimate y without points", {}, {3, OpKey, 1, 4}, L"1.", L"0.", true},
-        {"estimate x on a flat line", {{1, 2}, {2, 2}}, {6, OpKey, 1, 5}, L"1.", L"0.", true},
-        {"correlation with flat y", {{1, 2}, {2, 2}}, {OpKey, 1, 3}, L"1.", L"0.", true},
+        {"regression", {{1, 2}, {2, 4}}, "OP 12", L"0.", L"2.", false},
+        {"estimate y", {{1, 2}, {2, 4}}, "3 OP 14", L"6.", L"0.", false},
+        {"estimate x", {{1, 2}, {2, 4}}, "6 OP 15", L"3.", L"0.", false},
+        {"correlation", {{1, 2}, {2, 4}}, "OP 13", L"1.", L"0.", false},
+        {"negative correlation", {{1, 4}, {2, 2}, {3, 0}}, "OP 13", L"-1.", L"0.", false},
+        {"variances", {{1, 2}, {2, 4}}, "OP 11", L"1.", L"0.25", false},
+        {"variances without points", {}, "7 X<>T 5 OP 11", L"0.", L"7.", true},
+        {"correlation of one point", {{1, 2}}, "OP 13", L"1.", L"0.", true},
+        {"regression of one point", {{1, 2}}, "OP 12", L"1.", L"0.", true},
+        {"regression with one x", {{1, 2}, {1, 4}}, "7 X<>T OP 12", L"1.", L"7.", true},
+        {"estimate y without points", {}, "3 OP 14", L"1.", L"0.", true},
+        {"estimate x on a flat line", {{1, 2}, {2, 2}}, "6 OP 15", L"1.", L"0.", true},
+        {"correlation with flat y", {{1, 2}, {2, 2}}, "OP 13", L"1.", L"0.", true},
     };
     for (const Case& c : cases) {
         StatCalc s;
         s.Points(c.points);
-        s.Keys({32, 0, 32});
+        s.Keys("X<>T 0 X<>T");
         s.Keys(c.keys);
         EXPECT_EQ(s.Display(), c.display) << c.name;
         EXPECT_EQ(s.T(), c.t) << c.name;
@@ -173,7 +172,7 @@ TEST(Op, Op41StopsARunningProgram)
 {
     PrinterCalc p;
     p.Program({1, OpKey, 41, 2, 91});
-    p.Keys({81, 91});
+    p.Keys("RST R/S");
     for (int steps = 0; p.calc.mode == CCalc::ModeRun && steps < 100; ++steps)
         p.calc.StepProgram();
     EXPECT_EQ(p.calc.mode, CCalc::ModeCalculate);
@@ -205,21 +204,18 @@ TEST(Op, DownloadCopiesTheSelectedProgram)
 
 TEST(Op, AlphaRegistersAndPrinting)
 {
-    struct Case { const char* name; std::initializer_list<int> keys; Lines printed; };
+    struct Case { const char* name; const char* keys; Lines printed; };
     const Case cases[] = {
-        {"clear and print", {OpKey, 0, 0, OpKey, 0, 5}, {std::wstring(20, L' ')}},
+        {"clear and print", "OP 00 OP 05", {std::wstring(20, L' ')}},
         {"four groups",
-         {1, 3, 1, 4, 1, 5, 1, 6, 1, 7, OpKey, 0, 1,
-          2, 1, 2, 1, 2, 1, 2, 1, 2, 1, OpKey, 0, 2,
-          3, 0, 3, 1, 3, 2, 3, 3, 3, 4, OpKey, 0, 3,
-          1, 7, 2, 7, OpKey, 0, 4, OpKey, 0, 5},
+         "1314151617 OP 01 2121212121 OP 02 3031323334 OP 03 1727 OP 04 OP 05",
          {L"ABCDEFFFFFMNOPQ   EL"}},
-        {"fix 2 works on a hundred times", {58, 2, 1, OpKey, 0, 1, OpKey, 0, 5},
+        {"fix 2 works on a hundred times", "FIX 2 1 OP 01 OP 05",
          {L"   0                "}},
-        {"value with alpha", {1, 3, 1, 4, 1, 5, 1, 6, OpKey, 0, 4, 4, 2, OpKey, 0, 6},
+        {"value with alpha", "13141516 OP 04 42 OP 06",
          {L"         42.    ABCD"}},
-        {"plot", {7, OpKey, 0, 7}, {L"       *            "}},
-        {"plot out of range", {2, 0, OpKey, 0, 7}, {}},
+        {"plot", "7 OP 07", {L"       *            "}},
+        {"plot out of range", "20 OP 07", {}},
     };
     for (const Case& c : cases) {
         PrinterCalc p;
@@ -231,10 +227,10 @@ TEST(Op, AlphaRegistersAndPrinting)
 TEST(Op, AlphaGroupGoesToAHierarchyRegister)
 {
     PrinterCalc p;
-    p.Keys({1, 2, 3, 4, 93, 7, 94, OpKey, 0, 1});
+    p.Keys("1234.7 +/- OP 01");
     EXPECT_EQ(std::wstring(p.calc.alphaLine, 5), L"   9Q");
     EXPECT_EQ(p.calc.pile.RecallHier(5), Num(L"-1234"));
-    p.Keys({25, 82, 1, 5});
+    p.Keys("CLR HIR 15");
     EXPECT_EQ(p.calc.DisplayText(), L"-1234.");
 }
 
@@ -242,7 +238,7 @@ TEST(Op, LabelsOfTheProgramFromThePointer)
 {
     PrinterCalc p;
     p.Program({76, 11, 91, 76, 12, 92});
-    p.Keys({OpKey, 0, 8});
+    p.Keys("OP 08");
     EXPECT_EQ(p.host.printed, (Lines{L"001 11 A", L"004 12 B"}));
 }
 
@@ -259,10 +255,10 @@ TEST(Op, TellTheDebuggerWhatChanged)
     for (const Case& c : cases) {
         PrinterCalc p;
         p.calc.selectedArea[0] = 1;
-        p.host.debuggerOpen = true;
-        p.host.refreshes.clear();
+        p.host.wantsChangeNotifications = true;
+        p.host.notifications.clear();
         p.calc.SpecialFunction(c.n);
-        EXPECT_EQ(p.host.refreshes, c.refreshes) << c.n;
+        EXPECT_EQ(p.host.notifications, c.refreshes) << c.n;
     }
 }
 

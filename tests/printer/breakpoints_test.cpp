@@ -1,3 +1,4 @@
+#include "ScratchFolder.h"
 #include "printer/Breakpoints.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <fstream>
 #include <random>
 
-#include <unistd.h>
 
 using Bytes = std::vector<unsigned char>;
 
@@ -131,8 +131,8 @@ TEST(BreakpointState, ValuesComeBackInNormalFormAndRange) {
 }
 
 TEST(BreakpointState, FilesOnDisk) {
-    const auto folder = std::filesystem::temp_directory_path() / ("norvane-bp-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const ScratchFolder scratch("breakpoints");
+    const std::filesystem::path& folder = scratch.path();
     const auto path = folder / "TI59.state";
     BreakpointTables saved;
     saved.steps[10] = BreakpointRecord::NewStep();
@@ -146,7 +146,6 @@ TEST(BreakpointState, FilesOnDisk) {
     LoadBreakpointState(folder / "missing.state", loaded);
     EXPECT_EQ(loaded, BreakpointTables{}) << "a missing file leaves both tables empty";
     EXPECT_FALSE(SaveBreakpointState(folder / "no" / "TI59.state", saved).ok());
-    std::filesystem::remove_all(folder);
 }
 
 TEST(BreakpointState, RandomDamageNeverReadsOutOfBounds) {

@@ -1,7 +1,7 @@
 #include "printer/ListingFile.h"
 
-#include "PrinterTestHost.h"
-#include "../storage/TempFolder.h"
+#include "PrinterCalc.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +41,12 @@ Lines Join(Lines head, const Lines& tail)
 
 TEST(ListingFile, StoreProgramIsTwentyLinesByteForByte)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     p.Program({42, 5});
     ASSERT_TRUE(WriteListing(p.calc, (folder / "ti59.txt").wstring()));
     const Lines expected = Join({L"000 42 STO", L"001 05 05"}, ZeroSteps(2, 20));
-    EXPECT_EQ(TempFolder::Read(folder / "ti59.txt"), Utf16(CrLfLines(expected), true));
+    EXPECT_EQ(ScratchFolder::Read(folder / "ti59.txt"), Utf16(CrLfLines(expected), true));
     EXPECT_EQ(p.host.printed, expected);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"ti59.txt"});
 }
@@ -104,11 +104,11 @@ TEST(ListingFile, OperandsPastTheListedLengthAreListed)
 
 TEST(ListingFile, ReplacesAnOldFileWhole)
 {
-    TempFolder folder;
-    TempFolder::Write(folder / "ti59.txt", std::vector<unsigned char>(5000, 'x'));
+    ScratchFolder folder;
+    ScratchFolder::Write(folder / "ti59.txt", std::vector<unsigned char>(5000, 'x'));
     PrinterCalc p;
     ASSERT_TRUE(WriteListing(p.calc, (folder / "ti59.txt").wstring()));
-    EXPECT_EQ(TempFolder::Read(folder / "ti59.txt"), Utf16(CrLfLines(ZeroSteps(0, 20)), true));
+    EXPECT_EQ(ScratchFolder::Read(folder / "ti59.txt"), Utf16(CrLfLines(ZeroSteps(0, 20)), true));
 }
 
 TEST(ListingFile, CreateFailureIsReportedAndPrintsNothing)
@@ -119,7 +119,7 @@ TEST(ListingFile, CreateFailureIsReportedAndPrintsNothing)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        TempFolder folder;
+        ScratchFolder folder;
         std::filesystem::create_directories(folder / "busy" / "inside");
         PrinterCalc p;
         p.Program({42, 5});
@@ -134,7 +134,7 @@ TEST(ListingFile, CreateFailureIsReportedAndPrintsNothing)
 
 TEST(ListingFile, ListsTheSelectedLibraryProgram)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     p.calc.programMemory[2][0] = 92;
     p.calc.selectedArea[0] = 2;
@@ -145,7 +145,7 @@ TEST(ListingFile, ListsTheSelectedLibraryProgram)
 
 TEST(ListingFile, ASelectionOutsideProgramMemoryIsTheErrorState)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     p.calc.selectedArea[0] = 174;
     EXPECT_FALSE(WriteListing(p.calc, (folder / "lib.txt").wstring()));
@@ -155,7 +155,7 @@ TEST(ListingFile, ASelectionOutsideProgramMemoryIsTheErrorState)
 
 TEST(ListKey, AsksTheHostForAName)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     struct Case { const char* name; bool named; bool inv; };
     const Case cases[] = {{"named", true, false}, {"no name", false, false},
                           {"inv list prints registers", true, true}};
@@ -166,9 +166,9 @@ TEST(ListKey, AsksTheHostForAName)
             p.host.listingPath = file.wstring();
         p.Program({42, 5});
         if (c.inv)
-            p.Keys({9, 9, 22, 90});
+            p.Keys("99 INV LST");
         else
-            p.Keys({90});
+            p.Keys("LST");
         EXPECT_EQ(p.host.listingQuestions, c.inv ? 0 : 1) << c.name;
         EXPECT_EQ(std::filesystem::exists(file), c.named && !c.inv) << c.name;
         EXPECT_EQ(p.host.printed.size(), c.inv ? 1u : c.named ? 20u : 0u) << c.name;

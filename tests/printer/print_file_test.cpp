@@ -1,7 +1,7 @@
 #include "printer/Printer.h"
 
-#include "PrinterTestHost.h"
-#include "../storage/TempFolder.h"
+#include "PrinterCalc.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ using Lines = std::vector<std::wstring>;
 
 TEST(PrintFile, LinesAreUtf16WithOneByteOrderMark)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     p.SetPrintFile(folder / "paper.txt");
     CPrinter printer(p.calc);
@@ -27,34 +27,34 @@ TEST(PrintFile, LinesAreUtf16WithOneByteOrderMark)
     printer.SetAlpha(0, Num(L"4850"));
     printer.PrintAlpha();
     const std::wstring alpha = L"   \u00D7\u00D7               ";
-    EXPECT_EQ(TempFolder::Read(folder / "paper.txt"),
+    EXPECT_EQ(ScratchFolder::Read(folder / "paper.txt"),
               Utf16(CrLfLines({L"  *                 ", L"", alpha}), true));
     EXPECT_EQ(p.host.printed, (Lines{L"  *                 ", L"", alpha}));
 }
 
 TEST(PrintFile, AnExistingFileGetsNoSecondMark)
 {
-    TempFolder folder;
-    TempFolder::Write(folder / "paper.txt", Utf16(L"old\r\n", true));
+    ScratchFolder folder;
+    ScratchFolder::Write(folder / "paper.txt", Utf16(L"old\r\n", true));
     PrinterCalc p;
     p.SetPrintFile(folder / "paper.txt");
     CPrinter(p.calc).Advance();
-    EXPECT_EQ(TempFolder::Read(folder / "paper.txt"), Utf16(L"old\r\n\r\n", true));
+    EXPECT_EQ(ScratchFolder::Read(folder / "paper.txt"), Utf16(L"old\r\n\r\n", true));
 }
 
 TEST(PrintFile, AnEmptyExistingFileGetsTheMark)
 {
-    TempFolder folder;
-    TempFolder::Write(folder / "paper.txt", {});
+    ScratchFolder folder;
+    ScratchFolder::Write(folder / "paper.txt", {});
     PrinterCalc p;
     p.SetPrintFile(folder / "paper.txt");
     CPrinter(p.calc).Advance();
-    EXPECT_EQ(TempFolder::Read(folder / "paper.txt"), Utf16(L"\r\n", true));
+    EXPECT_EQ(ScratchFolder::Read(folder / "paper.txt"), Utf16(L"\r\n", true));
 }
 
 TEST(PrintFile, WithNoPrintFileTheLinesStillReachTheHost)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     CPrinter(p.calc).PrintRegisters(98);
     EXPECT_EQ(p.host.printed.size(), 2u);
@@ -63,7 +63,7 @@ TEST(PrintFile, WithNoPrintFileTheLinesStillReachTheHost)
 
 TEST(PrintFile, OneThatCannotBeOpenedStillReachesThePaperAndIsReportedPerOperation)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::pair<std::filesystem::path, int> unusable[] = {{folder / "missing" / "paper.txt", ENOENT},
                                                               {folder.path(), EISDIR}};
     for (const auto& [path, error] : unusable) {
@@ -85,11 +85,11 @@ TEST(PrintFile, OneThatCannotBeOpenedStillReachesThePaperAndIsReportedPerOperati
 
 TEST(PrintFile, NonAsciiFileNames)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     PrinterCalc p;
     p.SetPrintFile(folder.path().wstring() + L"/impression \u00E9t\u00E9.txt");
     CPrinter(p.calc).Advance();
-    EXPECT_EQ(TempFolder::Read(folder / "impression \u00E9t\u00E9.txt"), Utf16(L"\r\n", true));
+    EXPECT_EQ(ScratchFolder::Read(folder / "impression \u00E9t\u00E9.txt"), Utf16(L"\r\n", true));
 }
 
 // Counts how often the file is opened, through the kernel's file events.
@@ -124,9 +124,9 @@ private:
 
 TEST(PrintFile, ManyLinesInOneOperationOpenTheFileOnce)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path paper = folder / "paper.txt";
-    TempFolder::Write(paper, {});
+    ScratchFolder::Write(paper, {});
     PrinterCalc p;
     p.SetPrintFile(paper);
     for (int step = 0; step < 990; step += 2)
