@@ -7,13 +7,14 @@
 #include "core/CCalc.h"
 #include "storage/TextCodec.h"
 #include "RecordingHost.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 struct CalcInFolder {
-    TempFolder folder;
+    ScratchFolder folder;
     RecordingHost host;
     CCalc calc;
     CalcInFolder() {
+        host.wantsChangeNotifications = true;
         calc.host = &host;
         SetWriteFolder(folder.path());
     }

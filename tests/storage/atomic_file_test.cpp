@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 using storage::WriteStage;
 
@@ -17,17 +17,17 @@ const std::vector<unsigned char> kNew{'n', 'e', 'w', '!', 0, 255};
 } // namespace
 
 TEST(AtomicFile, CreatesAndReplacesWithoutLeavingTemporaries) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto target = folder / "prog.ti";
     ASSERT_TRUE(storage::WriteFileAtomically(target, kOld).ok());
-    EXPECT_EQ(TempFolder::Read(target), kOld);
+    EXPECT_EQ(ScratchFolder::Read(target), kOld);
     ASSERT_TRUE(storage::WriteFileAtomically(target, kNew).ok());
-    EXPECT_EQ(TempFolder::Read(target), kNew);
+    EXPECT_EQ(ScratchFolder::Read(target), kNew);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"prog.ti"});
 }
 
 TEST(AtomicFile, FailuresKeepTheOldFileAndSayWhere) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto inMissingFolder = folder / "missing" / "prog.ti";
     auto result = storage::WriteFileAtomically(inMissingFolder, kNew);
     EXPECT_EQ(result.failedAt, WriteStage::Create);
@@ -44,23 +44,23 @@ TEST(AtomicFile, FailuresKeepTheOldFileAndSayWhere) {
 }
 
 TEST(AtomicFile, AbandonedWriteKeepsTheOldFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto target = folder / "TI59.state";
-    TempFolder::Write(target, kOld);
+    ScratchFolder::Write(target, kOld);
     {
         storage::AtomicFile file(target);
         ASSERT_TRUE(file.Open());
         file.Write(kNew);
         // destroyed without Commit, as when the writer gives up half way
     }
-    EXPECT_EQ(TempFolder::Read(target), kOld);
+    EXPECT_EQ(ScratchFolder::Read(target), kOld);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"TI59.state"});
 }
 
 TEST(ReadFile, BoundsTheSizeAndReportsMissingFiles) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "data";
-    TempFolder::Write(file, kNew);
+    ScratchFolder::Write(file, kNew);
     struct Case { std::size_t limit; std::size_t expected; } cases[] = {{0, 0}, {3, 3}, {6, 6}, {100, 6}};
     for (const auto& c : cases) {
         const auto read = storage::ReadFileBytes(file, c.limit);

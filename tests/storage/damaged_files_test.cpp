@@ -69,7 +69,7 @@ Bytes GoodProgramFile(std::size_t size) {
     for (int i = 0; i < 100; ++i)
         source.calc.registers[i] = CNombre(static_cast<int64_t>(i) * 7919 + 1, i - 50);
     SaveProgramFile(source.calc, source.folder / "p.ti");
-    Bytes bytes = TempFolder::Read(source.folder / "p.ti");
+    Bytes bytes = ScratchFolder::Read(source.folder / "p.ti");
     if (size == storage::kOlderProgramFileSize) {
         bytes.assign(size, 0);
         for (std::size_t i = 0; i < 100; ++i) {
@@ -89,7 +89,7 @@ TEST(DamagedFiles, ProgramFilesLoadWhollyOrNotAtAll) {
         for (const Bytes& bytes : Damaged(good, 11, 300)) {
             Target target;
             target.calc.pc = 17;
-            TempFolder::Write(target.folder / "d.ti", bytes);
+            ScratchFolder::Write(target.folder / "d.ti", bytes);
             if (LoadProgramFile(target.calc, target.folder / "d.ti")) {
                 ++loaded;
                 ASSERT_TRUE(target.RegistersInRange()) << bytes.size();
@@ -112,10 +112,10 @@ TEST(DamagedFiles, MemoryBanksLoadWhollyOrNotAtAll) {
     for (int i = 0; i < 25; ++i)
         writer.calc.registers[25 + i] = CNombre(i * 1234567 + 1, 3 * i - 40);
     ASSERT_TRUE(WriteMemoryBank(writer.calc, 1));
-    const Bytes good = TempFolder::Read(writer.folder / "Memory#1");
+    const Bytes good = ScratchFolder::Read(writer.folder / "Memory#1");
     for (const Bytes& bytes : Damaged(good, 12, 300)) {
         Target target;
-        TempFolder::Write(target.folder / "Memory#1", bytes);
+        ScratchFolder::Write(target.folder / "Memory#1", bytes);
         if (ReadMemoryBank(target.calc, 1)) {
             ASSERT_TRUE(target.RegistersInRange());
         } else {
@@ -136,7 +136,7 @@ TEST(DamagedFiles, ModuleFilesLoadWhollyOrLeaveTheSlot) {
         Target target;
         ModuleLibrary library(target.calc, {}, target.folder.path());
         std::fill_n(target.calc.programMemory[26], 25 * 1000, uint8_t{7});
-        TempFolder::Write(target.folder / "d.mod", bytes);
+        ScratchFolder::Write(target.folder / "d.mod", bytes);
         if (library.LoadModuleFile(1, target.folder / "d.mod")) {
             ++loaded;
             for (uint16_t length : library.Slot(1).lengths)
@@ -162,8 +162,8 @@ TEST(DamagedFiles, BreakpointStateLoadsWhatIsWhole) {
     const Bytes good = EncodeBreakpointState(tables);
     std::vector<CNombre> registers(100);
     for (const Bytes& bytes : Damaged(good, 14, 400)) {
-        TempFolder folder;
-        TempFolder::Write(folder / "TI59.state", bytes);
+        ScratchFolder folder;
+        ScratchFolder::Write(folder / "TI59.state", bytes);
         BreakpointTables loaded;
         LoadBreakpointState(folder / "TI59.state", loaded);
         for (const auto& slot : loaded.steps)
@@ -180,17 +180,17 @@ TEST(DamagedFiles, BreakpointStateLoadsWhatIsWhole) {
 }
 
 TEST(DamagedFiles, MemoFilesAlwaysReadAsText) {
-    TempFolder source;
+    ScratchFolder source;
     CCalc writer;
     storage::MemoTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = L"Text \u00E9\u20AC " + std::to_wstring(i);
     storage::SetMemoTexts(writer, texts);
     ASSERT_TRUE(storage::WriteProgramMemo(writer, source / "p.ti").ok);
-    const Bytes good = TempFolder::Read(source / "p.tiz");
+    const Bytes good = ScratchFolder::Read(source / "p.tiz");
     for (const Bytes& bytes : Damaged(good, 15, 300)) {
-        TempFolder folder;
-        TempFolder::Write(folder / "d.tiz", bytes);
+        ScratchFolder folder;
+        ScratchFolder::Write(folder / "d.tiz", bytes);
         CCalc target;
         storage::ReadProgramMemo(target, folder / "d.ti");
         for (const auto& text : target.memoTexts)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/TextCodec.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 using storage::IniFile;
 
@@ -77,17 +77,17 @@ TEST(IniFile, WritingKeepsTheRestAndReadsBack) {
 }
 
 TEST(IniFile, SavesUtf16AndLoadsEveryEncoding) {
-    TempFolder folder;
+    ScratchFolder folder;
     IniFile ini;
     ini.Set(L"Main", L"Title", L"\u00C9quation \u20AC");
     ASSERT_TRUE(ini.Save(folder / "memo.tiz").ok());
-    const auto bytes = TempFolder::Read(folder / "memo.tiz");
+    const auto bytes = ScratchFolder::Read(folder / "memo.tiz");
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes[0], 0xFF);
     EXPECT_EQ(bytes[1], 0xFE);
     EXPECT_EQ(IniFile::Load(folder / "memo.tiz")->Get(L"Main", L"Title", L"", 128), L"\u00C9quation \u20AC");
 
-    TempFolder::Write(folder / "latin.tiz", {'[', 'M', 'a', 'i', 'n', ']', '\n', 'T', 'i', 't', 'l', 'e', '=', 0xC9, 0x80, 0x80});
+    ScratchFolder::Write(folder / "latin.tiz", {'[', 'M', 'a', 'i', 'n', ']', '\n', 'T', 'i', 't', 'l', 'e', '=', 0xC9, 0x80, 0x80});
     EXPECT_EQ(IniFile::Load(folder / "latin.tiz")->Get(L"Main", L"Title", L"", 128), L"\u00C9\u20AC\u20AC");
     EXPECT_FALSE(IniFile::Load(folder / "missing.tiz").has_value());
 }

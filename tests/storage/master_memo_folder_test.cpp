@@ -2,8 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
-
+#include "ScratchFolder.h"
 #include "storage/MasterMemoFolder.h"
 
 namespace fs = std::filesystem;
@@ -11,7 +10,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Layout : ::testing::Test {
-    fs::path root = fs::temp_directory_path() / ("norvane-memo-folder-" + std::to_string(::getpid()));
+    ScratchFolder root{"memo-folder"};
     fs::path bin = root / "bin";
     fs::path shared = root / "share" / "norvane";
 
@@ -20,7 +19,6 @@ struct Layout : ::testing::Test {
         fs::create_directories(bin);
         fs::create_directories(shared);
     }
-    void TearDown() override { fs::remove_all(root); }
     static void Touch(const fs::path& file) { std::ofstream(file) << "[PGM01]\n"; }
 };
 

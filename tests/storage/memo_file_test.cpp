@@ -6,7 +6,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProgramFile.h"
 #include "storage/TextCodec.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 using storage::MemoTexts;
 
@@ -21,7 +21,7 @@ MemoTexts With(std::initializer_list<std::pair<int, std::wstring>> texts) {
     return memo;
 }
 
-std::wstring FileText(const std::filesystem::path& path) { return storage::DecodeText(TempFolder::Read(path)); }
+std::wstring FileText(const std::filesystem::path& path) { return storage::DecodeText(ScratchFolder::Read(path)); }
 
 } // namespace
 
@@ -35,7 +35,7 @@ TEST(MemoFile, PathReplacesTheExtension) {
 }
 
 TEST(MemoFile, WritesAllThirteenKeysInOrderOrRemovesTheFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     CCalc calc;
     const auto program = folder / "prog.ti";
     storage::SetMemoTexts(calc, With({{B1, L"Roots"}}));
@@ -51,7 +51,7 @@ TEST(MemoFile, WritesAllThirteenKeysInOrderOrRemovesTheFile) {
 }
 
 TEST(MemoFile, ReadsBackCutToTheBuffers) {
-    TempFolder folder;
+    ScratchFolder folder;
     CCalc calc;
     const std::wstring longTitle(200, L'T');
     const MemoTexts written = With({{Title, longTitle}, {Line0, L"\u00C9quations du second degr\u00E9"},
@@ -61,7 +61,7 @@ TEST(MemoFile, ReadsBackCutToTheBuffers) {
 
     // A memo file from elsewhere with a 200-character title, in Windows-1252.
     std::string latin = "[Main]\r\nTitle=" + std::string(200, 'T') + "\r\nLine1=caf\xE9\r\n";
-    TempFolder::Write(folder / "other.tiz", std::vector<unsigned char>(latin.begin(), latin.end()));
+    ScratchFolder::Write(folder / "other.tiz", std::vector<unsigned char>(latin.begin(), latin.end()));
     storage::ReadProgramMemo(calc, folder / "other.ti");
     const MemoTexts read = storage::MemoTextsOf(calc);
     EXPECT_EQ(read[Title], std::wstring(127, L'T'));
@@ -75,7 +75,7 @@ TEST(MemoFile, ReadsBackCutToTheBuffers) {
 }
 
 TEST(MemoFile, SavingAProgramKeepsOtherSectionsOfItsMemo) {
-    TempFolder folder;
+    ScratchFolder folder;
     CCalc calc;
     storage::IniFile existing;
     existing.Set(L"Notes", L"Author", L"me");
@@ -89,7 +89,7 @@ TEST(MemoFile, SavingAProgramKeepsOtherSectionsOfItsMemo) {
 }
 
 TEST(MemoFile, ModuleMemoSections) {
-    TempFolder folder;
+    ScratchFolder folder;
     storage::IniFile ini;
     ini.Set(L"PGM02", L"Title", L"Second program");
     ini.Set(L"PGM02", L"Label", L"SECONDPROG");
@@ -110,14 +110,14 @@ TEST(MemoFile, ModuleMemoSections) {
 }
 
 TEST(MemoFile, LargeMemoIsReadWholeAndKeptByteForByte) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto program = folder / "big.ti";
     // Over a mebibyte of other sections, with the program's own section past it.
     std::wstring head = L"[Notes]\r\n";
     for (int i = 0; head.size() < (std::size_t{3} << 19); ++i)
         head += L"Note" + std::to_wstring(i) + L"=" + std::wstring(97, static_cast<wchar_t>(L'a' + i % 26)) + L"\r\n";
     const std::wstring tail = L"[Tail]\r\nLast=kept \u00e9\r\n";
-    TempFolder::Write(storage::MemoPathFor(program),
+    ScratchFolder::Write(storage::MemoPathFor(program),
                       storage::EncodeUtf16LittleEndian(head + L"[Main]\r\nTitle=Old\r\n" + tail, true));
 
     CCalc calc;
@@ -126,7 +126,7 @@ TEST(MemoFile, LargeMemoIsReadWholeAndKeptByteForByte) {
 
     storage::SetMemoTexts(calc, With({{Title, L"New"}}));
     ASSERT_TRUE(SaveProgramFile(calc, program));
-    const auto bytes = TempFolder::Read(storage::MemoPathFor(program));
+    const auto bytes = ScratchFolder::Read(storage::MemoPathFor(program));
     const auto headBytes = storage::EncodeUtf16LittleEndian(head, true);
     const auto tailBytes = storage::EncodeUtf16LittleEndian(tail, false);
     ASSERT_GT(bytes.size(), headBytes.size() + tailBytes.size());

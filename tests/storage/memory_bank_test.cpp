@@ -26,7 +26,7 @@ TEST(MemoryBank, BankNumberChoosesFileAndRegisters) {
     for (const auto& c : cases) {
         Fixture f;
         ASSERT_TRUE(WriteMemoryBank(f.calc, c.bank)) << c.bank;
-        const auto bytes = TempFolder::Read(f.folder / c.file);
+        const auto bytes = ScratchFolder::Read(f.folder / c.file);
         ASSERT_EQ(bytes.size(), 400u) << c.bank;
         EXPECT_EQ(bytes[0], 0) << "little-endian mantissa";
         for (int i = 0; i < 25; ++i) {
@@ -42,8 +42,8 @@ TEST(MemoryBank, BankNumberChoosesFileAndRegisters) {
             const bool inBank = i >= c.first && i < c.first + 25;
             EXPECT_EQ(f.calc.registers[i], inBank ? CNombre(i + 1, 12) : CNombre()) << c.bank << " R" << i;
         }
-        EXPECT_EQ(f.host.refreshes.back(),
-                  L"registers " + std::to_wstring(c.first) + L"-" + std::to_wstring(c.first + 24));
+        EXPECT_EQ(f.host.notifications.back(),
+                  "registers " + std::to_string(c.first) + "-" + std::to_string(c.first + 24));
     }
 }
 
@@ -69,16 +69,16 @@ TEST(MemoryBank, BadFilesChangeNothing) {
     for (const auto& c : cases) {
         Fixture f;
         if (c.size >= 0)
-            TempFolder::Write(f.folder / "Memory#1", std::vector<unsigned char>(static_cast<std::size_t>(c.size), 0));
+            ScratchFolder::Write(f.folder / "Memory#1", std::vector<unsigned char>(static_cast<std::size_t>(c.size), 0));
         EXPECT_EQ(ReadMemoryBank(f.calc, 1), c.reads) << c.name;
         EXPECT_EQ(f.calc.registers[25], c.reads ? CNombre() : CNombre(26, 12)) << c.name;
         EXPECT_EQ(f.calc.errorFlag, 0) << "file trouble is no calculator error";
         if (c.reads) {
-            EXPECT_TRUE(f.host.messages.empty()) << c.name;
+            EXPECT_TRUE(f.host.errors.empty()) << c.name;
         } else {
-            ASSERT_EQ(f.host.messages.size(), 1u) << c.name;
-            EXPECT_EQ(f.host.messages[0].caption, c.caption) << c.name;
-            EXPECT_EQ(f.host.messages[0].errorCode, c.error) << c.name;
+            ASSERT_EQ(f.host.errors.size(), 1u) << c.name;
+            EXPECT_EQ(f.host.errors[0].caption, c.caption) << c.name;
+            EXPECT_EQ(f.host.errors[0].code, c.error) << c.name;
         }
     }
 }
@@ -87,7 +87,7 @@ TEST(MemoryBank, WriteFailureIsShown) {
     Fixture f;
     f.SetWriteFolder(f.folder / "gone");
     EXPECT_FALSE(WriteMemoryBank(f.calc, 2));
-    ASSERT_EQ(f.host.messages.size(), 1u);
-    EXPECT_EQ(f.host.messages[0].caption, L"CreateFile");
-    EXPECT_EQ(f.host.messages[0].errorCode, ENOENT);
+    ASSERT_EQ(f.host.errors.size(), 1u);
+    EXPECT_EQ(f.host.errors[0].caption, L"CreateFile");
+    EXPECT_EQ(f.host.errors[0].code, ENOENT);
 }

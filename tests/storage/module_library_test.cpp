@@ -37,9 +37,8 @@ std::vector<unsigned char> ModuleFile(uint16_t length) {
 struct Fixture : CalcInFolder {
     MapSettings settings;
     ModuleLibrary library{calc, BuiltIn(), folder.path()};
-    Fixture() { host.debuggerOpen = false; }
-    std::filesystem::path WriteModule(const std::string& name, uint16_t length) {
-        TempFolder::Write(folder / name, ModuleFile(length));
+        std::filesystem::path WriteModule(const std::string& name, uint16_t length) {
+        ScratchFolder::Write(folder / name, ModuleFile(length));
         return folder / name;
     }
     void UserProgram(unsigned char fill) { std::fill_n(calc.programMemory[0], 1000, fill); }
@@ -93,7 +92,7 @@ TEST(ModuleLibrary, RestoresWhatTheSettingsName) {
         g.library.RestoreModules(g.settings);
         for (int slot = 0; slot < 3; ++slot)
             EXPECT_EQ(g.library.Slot(slot).kind, c.kinds[slot]) << c.name << " slot " << slot;
-        EXPECT_TRUE(g.host.messages.empty()) << c.name;
+        EXPECT_TRUE(g.host.errors.empty()) << c.name;
         MapSettings saved;
         saved.values = c.values;
         g.library.SaveModulesToRegistry(saved);
@@ -154,19 +153,19 @@ TEST(ModuleLibrary, ModuleBytesLoadWholeOrNotAtAll) {
     for (const auto& c : cases) {
         Fixture f;
         ASSERT_TRUE(f.library.LoadModuleFile(1, f.WriteModule("Good.mod", 20)));
-        f.host.messages.clear();
+        f.host.errors.clear();
         EXPECT_EQ(f.library.LoadModuleFile(1, c.bytes, L"Given"), c.loads) << c.name;
         const ModuleSlot& slot = f.library.Slot(1);
         if (c.loads) {
-            EXPECT_TRUE(f.host.messages.empty()) << c.name;
+            EXPECT_TRUE(f.host.errors.empty()) << c.name;
             EXPECT_EQ(slot.name, L"Given");
             EXPECT_EQ(slot.lengths[0], 30);
             EXPECT_TRUE(slot.path.empty() && slot.memoPath.empty()) << "no file stands behind bytes";
             EXPECT_FALSE(slot.readOnly);
         } else {
-            ASSERT_EQ(f.host.messages.size(), 1u) << c.name;
-            EXPECT_EQ(f.host.messages[0].caption, L"Unable to load module");
-            EXPECT_EQ(f.host.messages[0].text.rfind(L"Given: ", 0), 0u) << c.name;
+            ASSERT_EQ(f.host.errors.size(), 1u) << c.name;
+            EXPECT_EQ(f.host.errors[0].caption, L"Unable to load module");
+            EXPECT_EQ(f.host.errors[0].text.rfind(L"Given: ", 0), 0u) << c.name;
             EXPECT_EQ(slot.name, L"Good") << c.name;
             EXPECT_EQ(slot.lengths[0], 20) << c.name;
         }
@@ -174,7 +173,7 @@ TEST(ModuleLibrary, ModuleBytesLoadWholeOrNotAtAll) {
     }
     Fixture f;
     EXPECT_FALSE(f.library.LoadModuleFile(1, f.folder / "absent.mod"));
-    EXPECT_TRUE(f.host.messages.empty()) << "a file that is not there is passed over silently";
+    EXPECT_TRUE(f.host.errors.empty()) << "a file that is not there is passed over silently";
 }
 
 TEST(ModuleLibrary, CopyingIntoReadOnlySlotsIsRefused) {
@@ -182,21 +181,21 @@ TEST(ModuleLibrary, CopyingIntoReadOnlySlotsIsRefused) {
     f.library.RestoreModules(f.settings); // built-in in 0, nothing in 1 and 2
     f.UserProgram(5);
     for (int program : {1, 25, 26, 75}) {
-        f.host.messages.clear();
+        f.host.errors.clear();
         EXPECT_FALSE(f.library.CopyToModule(program, 10)) << program;
-        ASSERT_EQ(f.host.messages.size(), 1u);
-        EXPECT_EQ(f.host.messages[0].caption, L"Unable to copy");
-        EXPECT_EQ(f.host.messages[0].text, L"The module is Read Only and cannot be overwritten");
+        ASSERT_EQ(f.host.errors.size(), 1u);
+        EXPECT_EQ(f.host.errors[0].caption, L"Unable to copy");
+        EXPECT_EQ(f.host.errors[0].text, L"The module is Read Only and cannot be overwritten");
     }
     EXPECT_EQ(f.calc.programMemory[1][0], test_module::StepOf(1, 0));
     struct Bad { int program, length; } bad[] = {{0, 10}, {76, 10}, {-1, 10}, {30, -1}, {30, 1001}};
     for (const auto& b : bad) {
-        f.host.messages.clear();
+        f.host.errors.clear();
         EXPECT_FALSE(f.library.CopyToModule(b.program, b.length)) << b.program << " " << b.length;
         EXPECT_EQ(f.host.Captions(), L"Unable to copy");
     }
     for (int program : {0, 76, -5}) {
-        f.host.messages.clear();
+        f.host.errors.clear();
         EXPECT_FALSE(f.library.CopyFromModule(program));
         EXPECT_EQ(f.host.Captions(), L"Unable to copy");
     }
@@ -216,7 +215,7 @@ TEST(ModuleLibrary, CopyToAFileModuleAndSaveIt) {
     ASSERT_TRUE(f.library.SaveModuleFile(1, f.folder / "Saved.mod"));
     EXPECT_FALSE(f.library.Slot(1).modified);
     EXPECT_EQ(f.library.Slot(1).path, f.folder / "Mine.mod") << "SaveModuleFile alone keeps the slot's file";
-    const auto saved = TempFolder::Read(f.folder / "Saved.mod");
+    const auto saved = ScratchFolder::Read(f.folder / "Saved.mod");
     ASSERT_EQ(saved.size(), 50u + 24 * 100 + 50);
     EXPECT_EQ(saved[8] | saved[9] << 8, 50) << "the fifth program's length";
     EXPECT_EQ(saved[6] | saved[7] << 8, 100);
@@ -247,7 +246,7 @@ TEST(ModuleLibrary, SaveAsAdoptsTheFileOnlyWhenWritten) {
 }
 
 TEST(ModuleLibrary, MissingOrBrokenBuiltInImage) {
-    TempFolder folder;
+    ScratchFolder folder;
     CCalc calc;
     ModuleLibrary none(calc, {}, folder.path());
     MapSettings settings;

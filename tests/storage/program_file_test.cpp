@@ -52,12 +52,12 @@ TEST(ProgramFile, LoadAndSaveGiveTheSameBytes) {
     Fixture f;
     for (unsigned seed : {1u, 2u, 3u}) {
         const Bytes original = SampleProgramFile(seed);
-        TempFolder::Write(f.folder / "in.ti", original);
+        ScratchFolder::Write(f.folder / "in.ti", original);
         ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "in.ti"));
         ASSERT_TRUE(SaveProgramFile(f.calc, f.folder / "out.ti"));
-        EXPECT_EQ(TempFolder::Read(f.folder / "out.ti"), original) << seed;
+        EXPECT_EQ(ScratchFolder::Read(f.folder / "out.ti"), original) << seed;
     }
-    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_TRUE(f.host.errors.empty());
 }
 
 TEST(ProgramFile, OlderFormOfDoubles) {
@@ -76,7 +76,7 @@ TEST(ProgramFile, OlderFormOfDoubles) {
         PutDouble(file, i, cases[i].value);
     file[800] = 76;
     file[1799] = 92;
-    TempFolder::Write(f.folder / "old.ti", file);
+    ScratchFolder::Write(f.folder / "old.ti", file);
     ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "old.ti"));
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(f.calc.registers[i], cases[i].expected) << cases[i].value;
@@ -100,14 +100,14 @@ TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
         EXPECT_EQ(LoadProgramFile(f.calc, file, L"f.ti"), c.loads) << c.size;
         if (c.loads) {
             EXPECT_EQ(f.calc.pc, 0);
-            EXPECT_TRUE(f.host.messages.empty()) << c.size;
+            EXPECT_TRUE(f.host.errors.empty()) << c.size;
         } else {
             EXPECT_EQ(f.calc.registers[7], CNombre(42, 12)) << c.size;
             EXPECT_EQ(f.calc.programMemory[0][3], 85) << c.size;
             EXPECT_EQ(f.calc.pc, 12) << c.size;
             EXPECT_EQ(f.host.Captions(), L"Unable to read program file") << c.size;
-            EXPECT_EQ(f.host.messages[0].text.rfind(L"f.ti: ", 0), 0u) << c.size;
-            EXPECT_TRUE(f.host.refreshes.empty());
+            EXPECT_EQ(f.host.errors[0].text.rfind(L"f.ti: ", 0), 0u) << c.size;
+            EXPECT_TRUE(f.host.notifications.empty());
         }
     }
 }
@@ -118,12 +118,12 @@ TEST(ProgramFile, LoadingResetsPcAndLevelAndTellsTheDebugger) {
     f.calc.callLevel = 3;
     f.calc.levelArea[3] = 7;
     f.calc.SyncAreaBase();
-    TempFolder::Write(f.folder / "p.ti", SampleProgramFile(9));
+    ScratchFolder::Write(f.folder / "p.ti", SampleProgramFile(9));
     ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "p.ti"));
     EXPECT_EQ(f.calc.pc, 0);
     EXPECT_EQ(f.calc.callLevel, 0);
     EXPECT_EQ(f.calc.areaBase, f.calc.programMemory[f.calc.levelArea[0]]);
-    EXPECT_EQ(f.host.refreshes, (std::vector<std::wstring>{L"registers 0-99", L"listing 0-999"}));
+    EXPECT_EQ(f.host.notifications, (std::vector<std::string>{"registers 0-99", "listing 0-999"}));
 }
 
 TEST(ProgramFile, NumbersAreBroughtToNormalFormAndRange) {
@@ -141,7 +141,7 @@ TEST(ProgramFile, NumbersAreBroughtToNormalFormAndRange) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         PutRecord(file, i, cases[i].mantissa, cases[i].exponent);
-    TempFolder::Write(f.folder / "odd.ti", file);
+    ScratchFolder::Write(f.folder / "odd.ti", file);
     ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "odd.ti"));
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(f.calc.registers[i], cases[i].expected) << cases[i].mantissa << " " << cases[i].exponent;
@@ -155,7 +155,7 @@ TEST(ProgramFile, MissingFilesAndFailedWrites) {
     memo.Set(L"Main", L"Title", L"Only a memo");
     ASSERT_TRUE(memo.Save(f.folder / "absent.tiz").ok());
     EXPECT_FALSE(LoadProgramFile(f.calc, f.folder / "absent.ti"));
-    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_TRUE(f.host.errors.empty());
     EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"Only a memo");
     EXPECT_EQ(f.calc.registers[1], CNombre(3, 12));
 
@@ -163,13 +163,13 @@ TEST(ProgramFile, MissingFilesAndFailedWrites) {
     // file; the memo is not tried for a program that was not written.
     storage::SetMemoTexts(f.calc, {L"T"});
     EXPECT_FALSE(SaveProgramFile(f.calc, f.folder / "none" / "p.ti"));
-    ASSERT_EQ(f.host.messages.size(), 1u);
-    EXPECT_EQ(f.host.messages[0].caption, L"CreateFile");
-    EXPECT_EQ(f.host.messages[0].errorCode, ENOENT);
-    EXPECT_EQ(f.host.messages[0].text, storage::WideFromPath(f.folder / "none" / "p.ti"));
+    ASSERT_EQ(f.host.errors.size(), 1u);
+    EXPECT_EQ(f.host.errors[0].caption, L"CreateFile");
+    EXPECT_EQ(f.host.errors[0].code, ENOENT);
+    EXPECT_EQ(f.host.errors[0].text, storage::WideFromPath(f.folder / "none" / "p.ti"));
 
     // A name taken by a folder: refused before anything is written.
-    f.host.messages.clear();
+    f.host.errors.clear();
     std::filesystem::create_directories(f.folder / "busy.ti" / "inside");
     EXPECT_FALSE(SaveProgramFile(f.calc, f.folder / "busy.ti"));
     EXPECT_EQ(f.host.Captions(), L"CreateFile");
@@ -179,7 +179,7 @@ TEST(ProgramFile, MissingFilesAndFailedWrites) {
 TEST(ProgramFile, TheCompanionMemoFollowsTheProgram) {
     Fixture f;
     const auto program = f.folder / "p.ti", memo = f.folder / "p.tiz";
-    TempFolder::Write(memo, {'[', 'M', 'a', 'i', 'n', ']', '\n', 'T', 'i', 't', 'l', 'e', '=', 'o', 'l', 'd'});
+    ScratchFolder::Write(memo, {'[', 'M', 'a', 'i', 'n', ']', '\n', 'T', 'i', 't', 'l', 'e', '=', 'o', 'l', 'd'});
     ASSERT_TRUE(SaveProgramFile(f.calc, program)); // no memo texts: the old memo goes
     EXPECT_FALSE(std::filesystem::exists(memo));
 

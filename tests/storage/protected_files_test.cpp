@@ -72,7 +72,7 @@ const Writer kWriters[] = {
     {"memo", "prog.tiz", L"Unable to write memo file",
      [](CalcInFolder& c) {
          c.calc.memoTexts[0][0] = L'T';
-         return SaveProgramFile(c.calc, c.folder / "prog.ti") && c.host.messages.empty();
+         return SaveProgramFile(c.calc, c.folder / "prog.ti") && c.host.errors.empty();
      }},
 };
 
@@ -83,7 +83,7 @@ TEST(ProtectedFiles, ReadOnlyTargetIsRefusedAndKept) {
         SCOPED_TRACE(writer.name);
         CalcInFolder c;
         const fs::path target = c.folder / writer.file;
-        TempFolder::Write(target, kKept);
+        ScratchFolder::Write(target, kKept);
         fs::permissions(c.folder.path(), fs::perms::all);
         fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         if (::geteuid() == 0) {
@@ -91,17 +91,17 @@ TEST(ProtectedFiles, ReadOnlyTargetIsRefusedAndKept) {
         }
         const std::optional<bool> refused = AsOrdinaryUser([&] {
             const bool written = writer.write(c);
-            const bool oneMessage = c.host.messages.size() == 1 && c.host.messages[0].caption == writer.caption &&
-                                    c.host.messages[0].errorCode == EACCES &&
-                                    c.host.messages[0].text.find(storage::WideFromPath(target)) != std::wstring::npos;
+            const bool oneMessage = c.host.errors.size() == 1 && c.host.errors[0].caption == writer.caption &&
+                                    c.host.errors[0].code == EACCES &&
+                                    c.host.errors[0].text.find(storage::WideFromPath(target)) != std::wstring::npos;
             if (written || !oneMessage)
-                std::fprintf(stderr, "written %d, messages %zu\n", written, c.host.messages.size());
+                std::fprintf(stderr, "written %d, messages %zu\n", written, c.host.errors.size());
             return !written && oneMessage;
         });
         if (!refused)
             GTEST_SKIP() << "cannot run as an ordinary user here (root that cannot become nobody)";
         EXPECT_TRUE(*refused);
-        EXPECT_EQ(TempFolder::Read(target), kKept);
+        EXPECT_EQ(ScratchFolder::Read(target), kKept);
         EXPECT_EQ(ModeOf(target), 0444);
     }
 }
@@ -122,7 +122,7 @@ TEST(ProtectedFiles, LinksAreWrittenThroughAndModesKept) {
         CalcInFolder c;
         fs::create_directory(c.folder / "real");
         const fs::path real = test.links.empty() ? c.folder / "prog.ti" : c.folder / "real" / "prog.ti";
-        TempFolder::Write(real, kKept);
+        ScratchFolder::Write(real, kKept);
         ::chmod(real.c_str(), static_cast<mode_t>(test.mode));
         for (const auto& [link, to] : test.links)
             fs::create_symlink(*to ? fs::path(to) : real, c.folder / link);
@@ -131,11 +131,11 @@ TEST(ProtectedFiles, LinksAreWrittenThroughAndModesKept) {
         ASSERT_TRUE(SaveProgramFile(c.calc, c.folder / "prog.ti"));
         for (const auto& [link, to] : test.links)
             EXPECT_TRUE(fs::is_symlink(c.folder / link)) << link;
-        const auto bytes = TempFolder::Read(real);
+        const auto bytes = ScratchFolder::Read(real);
         ASSERT_EQ(bytes.size(), storage::kProgramFileSize);
         EXPECT_EQ(bytes[1600], 42);
         EXPECT_EQ(ModeOf(real), test.mode);
-        EXPECT_TRUE(c.host.messages.empty());
+        EXPECT_TRUE(c.host.errors.empty());
     }
 }
 
@@ -146,13 +146,13 @@ TEST(ProtectedFiles, FolderOrPipeInTheWayIsOneCreateFileMessage) {
     ASSERT_EQ(::mkfifo((c.folder / "pipe.ti").c_str(), 0666), 0);
     for (const Case& test : {Case{"folder", c.folder / "busy.ti", EISDIR}, Case{"pipe", c.folder / "pipe.ti", ENXIO}}) {
         SCOPED_TRACE(test.name);
-        c.host.messages.clear();
+        c.host.errors.clear();
         c.calc.memoTexts[0][0] = L'T';
         EXPECT_FALSE(SaveProgramFile(c.calc, test.target));
-        ASSERT_EQ(c.host.messages.size(), 1u) << c.host.Captions();
-        EXPECT_EQ(c.host.messages[0].caption, L"CreateFile");
-        EXPECT_EQ(c.host.messages[0].errorCode, test.error);
-        EXPECT_EQ(c.host.messages[0].text, storage::WideFromPath(test.target));
+        ASSERT_EQ(c.host.errors.size(), 1u) << c.host.Captions();
+        EXPECT_EQ(c.host.errors[0].caption, L"CreateFile");
+        EXPECT_EQ(c.host.errors[0].code, test.error);
+        EXPECT_EQ(c.host.errors[0].text, storage::WideFromPath(test.target));
     }
     EXPECT_TRUE(fs::is_directory(c.folder / "busy.ti" / "inside"));
     EXPECT_FALSE(fs::exists(c.folder / "busy.tiz"));

@@ -21,7 +21,7 @@ TEST(WideNames, ProgramFilesFromTheKeyboard) {
     f.calc.memoTexts[0][0] = L'M';
     f.host.savePath = Wide(f.folder.path()) + L"/\u00C9t\u00E9 \u20AC.ti";
     f.calc.WriteKey(false);
-    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_TRUE(f.host.errors.empty());
     EXPECT_TRUE(std::filesystem::exists(f.folder / "\xC3\x89t\xC3\xA9 \xE2\x82\xAC.ti"));
     EXPECT_TRUE(std::filesystem::exists(f.folder / "\xC3\x89t\xC3\xA9 \xE2\x82\xAC.tiz"));
     f.calc.registers[0] = CNombre();
@@ -41,7 +41,7 @@ TEST(WideNames, MemoryBanksInAFolderOutsideAscii) {
 TEST(WideNames, ModuleFilesAndTheirSettings) {
     CalcInFolder f;
     const std::filesystem::path file = f.folder / "Fonctions \xC3\xA9" "tendues.mod";
-    TempFolder::Write(file, test_module::Image(test_module::ShortLengths()));
+    ScratchFolder::Write(file, test_module::Image(test_module::ShortLengths()));
     ModuleLibrary library(f.calc, {}, f.folder.path());
     ASSERT_TRUE(library.LoadModuleFile(1, Wide(f.folder.path()) + L"/Fonctions \u00E9tendues.mod"));
     EXPECT_EQ(library.Slot(1).name, L"Fonctions \u00E9tendues");
@@ -78,7 +78,7 @@ TEST(WideNames, BytesThatAreNotUtf8SurviveTheWideForm) {
     f.host.loadPath = f.host.savePath;
     f.calc.WriteKey(true);
     EXPECT_EQ(f.calc.registers[0], CNombre(7, 12));
-    EXPECT_TRUE(f.host.messages.empty()) << f.host.Captions();
+    EXPECT_TRUE(f.host.errors.empty()) << f.host.Captions();
 
     std::filesystem::create_directories(f.folder / "donn\xE9" "es");
     f.SetWriteFolder(f.folder / "donn\xE9" "es");

@@ -28,7 +28,7 @@ TEST(WriteKey, FromTheKeyboardSavesAndLoadsProgramFiles) {
     EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
     EXPECT_EQ(f.calc.programMemory[0][0], 76);
     EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"T");
-    EXPECT_EQ(f.host.labelStripReloads, 1);
+    EXPECT_EQ(f.host.Count("labels"), 1);
 }
 
 TEST(WriteKey, NoNameGivenDoesNothing) {
@@ -38,7 +38,7 @@ TEST(WriteKey, NoNameGivenDoesNothing) {
     f.calc.WriteKey(true);
     EXPECT_TRUE(f.folder.Entries().empty());
     EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
-    EXPECT_EQ(f.host.labelStripReloads, 0);
+    EXPECT_EQ(f.host.Count("labels"), 0);
     f.calc.host = nullptr;
     f.calc.WriteKey(false); // nobody to ask: nothing happens
     f.calc.WriteKey(true);
@@ -51,10 +51,10 @@ TEST(WriteKey, LoadingAFileThatIsNotThereSaysSoAndChangesNothing) {
     f.host.loadPath = (f.folder / "missing.ti").wstring();
     f.calc.WriteKey(true);
     EXPECT_EQ(f.host.Captions(), L"CreateFile");
-    EXPECT_EQ(f.host.messages.at(0).errorCode, ENOENT);
+    EXPECT_EQ(f.host.errors.at(0).code, ENOENT);
     EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
     EXPECT_EQ(f.calc.programMemory[0][0], 76);
-    EXPECT_EQ(f.host.labelStripReloads, 0);
+    EXPECT_EQ(f.host.Count("labels"), 0);
 }
 
 TEST(WriteKey, InAProgramTheDisplayNamesTheBank) {
@@ -81,6 +81,6 @@ TEST(WriteKey, InAProgramTheDisplayNamesTheBank) {
         f.calc.registers[c.first] = CNombre();
         f.calc.WriteKey(true);
         EXPECT_EQ(f.calc.registers[c.first], CNombre(c.first + 1, 12)) << c.file;
-        EXPECT_TRUE(f.host.messages.empty());
+        EXPECT_TRUE(f.host.errors.empty());
     }
 }
