@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ScratchFolder.h"
 #include "cli/Commands.h"
 #include "cli/Runner.h"
 #include "cli/Session.h"
@@ -13,14 +14,6 @@ namespace {
 
 class SessionTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("norvane-session-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::filesystem::path File(const std::string& name, const std::string& bytes)
     {
         const std::filesystem::path path = folder_ / name;
@@ -30,7 +23,8 @@ protected:
 
     std::ostringstream out_, err_;
     CliHost host_{out_, err_, {}};
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"session"};
+    std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)

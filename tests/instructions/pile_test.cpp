@@ -1,12 +1,13 @@
 // The pending-operation stack: precedence, parentheses, limits, hierarchy registers.
 #include "instructions/CPile.h"
 
-#include "core/CalcHost.h"
+#include "RecordingHost.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -259,42 +260,26 @@ TEST(Pile, HierarchyRegistersOutsideOneToEight)
         EXPECT_EQ(s.pile.operands[slot], CNombre::FromDouble(slot + 1)) << slot;
 }
 
-class HierarchyListener : public CalcHost {
-public:
-    bool open = true;
-    int calls = 0;
-    int first = -1, last = -1;
-    bool WantsChangeNotifications() const override { return open; }
-    void RefreshHierarchy(int from, int to) override
-    {
-        ++calls;
-        first = from;
-        last = to;
-    }
-};
-
 TEST(Pile, TellsAnOpenDebuggerAboutChanges)
 {
-    HierarchyListener listener;
+    RecordingHost listener;
+    listener.wantsChangeNotifications = true;
     int errorFlag = 0;
     CPile pile(errorFlag, &listener);
-    EXPECT_EQ(listener.calls, 1) << "construction";
-    EXPECT_EQ(listener.first, 0);
-    EXPECT_EQ(listener.last, 7);
+    EXPECT_EQ(listener.notifications, std::vector<std::string>{"hierarchy 0-7"}) << "construction";
     pile.Apply(CPile::Add);
     pile.Clear();
     pile.Reduce(0, true);
-    EXPECT_EQ(listener.calls, 4);
+    EXPECT_EQ(listener.notifications.size(), 4u);
     pile.StoreHier(3, CNombre::Pi);
-    EXPECT_EQ(listener.calls, 5);
-    EXPECT_EQ(listener.first, 2);
-    EXPECT_EQ(listener.last, 2);
+    EXPECT_EQ(listener.notifications.size(), 5u);
+    EXPECT_EQ(listener.notifications.back(), "hierarchy 2-2");
     pile.DivideHier(3, CNombre());
-    EXPECT_EQ(listener.calls, 5) << "nothing changed";
-    listener.open = false;
+    EXPECT_EQ(listener.notifications.size(), 5u) << "nothing changed";
+    listener.wantsChangeNotifications = false;
     pile.Apply(CPile::Add);
     pile.StoreHier(1, CNombre::Pi);
-    EXPECT_EQ(listener.calls, 5) << "a closed debugger is not told";
+    EXPECT_EQ(listener.notifications.size(), 5u) << "a closed debugger is not told";
     pile.SetHost(nullptr);
     pile.Apply(CPile::Equals);
     pile.Clear();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "Invariants.h"
 #include "cli/Runner.h"
 #include "programtext/ScriptTokens.h"
 #include "cli/Utf8.h"
@@ -19,6 +20,7 @@ LibraryRun::LibraryRun(const std::string& script)
     ScriptRunner runner(session_->calc(), *host_, {true, 20'000'000});
     runner.Type(tokens.tokens);
     EXPECT_FALSE(runner.hitStepLimit()) << script;
+    CheckInvariants(session_->calc());
     std::string display = ToUtf8(runner.DisplayLine());
     error_ = display.size() > 2 && display.ends_with(" ?");
     display_ = error_ ? display.substr(0, display.size() - 2) : display;

@@ -3,21 +3,13 @@
 #include <fstream>
 
 #include "ModuleBuilder.h"
+#include "ScratchFolder.h"
 #include "storage/ModuleImage.h"
 
 namespace {
 
 class ModuleBuilderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("norvane-modbuild-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::filesystem::path Source(const std::string& name, const std::string& text)
     {
         const std::filesystem::path path = folder_ / name;
@@ -25,7 +17,8 @@ protected:
         return path;
     }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"modbuild"};
+    std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(ModuleBuilderTest, ProgramsFollowTheSourcesAndTheRestAreEmpty)
