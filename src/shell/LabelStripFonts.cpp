@@ -6,7 +6,7 @@ namespace {
 constexpr int kLabelHeight = 16;
 constexpr int kSmallHeight = 11;  // two thirds of the label height, rounded
 
-// The symbol face is only a character mapping (see LabelStripSymbol); any
+// The symbol face is only a character mapping (see face/LabelMarkup.h); any
 // face with Greek and mathematical glyphs draws it.
 const QStringList kSymbolStandIns{"DejaVu Sans", "Liberation Sans", "Arial"};
 }

@@ -1,7 +1,5 @@
 #include "shell/LabelStripMacro.h"
 
-#include "shell/LabelStripSymbol.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -9,31 +7,12 @@ namespace {
 constexpr int kSubscriptDrop = 8;
 constexpr int kSmallerDrop = 3;
 
-struct Tag {
-    QStringView text;
-    void (*apply)(bool& symbol, ScriptMode& script, bool& advance);
-};
-
-const Tag kTags[] = {
-    {u"[S]", [](bool& s, ScriptMode&, bool&) { s = true; }},
-    {u"[/S]", [](bool& s, ScriptMode&, bool&) { s = false; }},
-    {u"[+]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Superscript; }},
-    {u"[-]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Subscript; }},
-    {u"[*]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Smaller; }},
-    {u"[/+]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Normal; }},
-    {u"[/-]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Normal; }},
-    {u"[/*]", [](bool&, ScriptMode& m, bool&) { m = ScriptMode::Normal; }},
-    {u"[=]", [](bool&, ScriptMode&, bool& a) { a = false; }},
-    {u"[/=]", [](bool&, ScriptMode&, bool& a) { a = true; }},
-};
-
-const Tag* FindTag(QStringView rest)
+LabelFace FaceOf(const LabelRun& run)
 {
-    for (const Tag& tag : kTags) {
-        if (rest.startsWith(tag.text))
-            return &tag;
-    }
-    return nullptr;
+    const bool normal = run.script == ScriptMode::Normal;
+    if (run.symbol)
+        return normal ? LabelFace::Symbol : LabelFace::SmallSymbol;
+    return normal ? LabelFace::Label : LabelFace::SmallLabel;
 }
 }
 
@@ -44,50 +23,26 @@ CMacroRenderer::CMacroRenderer(const StripFonts& fonts, QPainter* target)
 
 int CMacroRenderer::DrawMacroText(const QString& text, bool measureOnly)
 {
-    symbol_ = false;
-    script_ = ScriptMode::Normal;
-    advance_ = true;
-
-    const QStringView view(text);
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
     int total = 0;
-    qsizetype runStart = 0;
-    for (qsizetype pos = 0; pos < view.size(); ++pos) {
-        if (view[pos] != u'[')
-            continue;
-        const Tag* tag = FindTag(view.mid(pos));
-        if (!tag)
-            continue;
-        total += DrawRun(view.mid(runStart, pos - runStart), measureOnly);
-        tag->apply(symbol_, script_, advance_);
-        pos += tag->text.size() - 1;
-        runStart = pos + 1;
-    }
-    total += DrawRun(view.mid(runStart), measureOnly);
+    for (const LabelRun& run : SplitLabelMarkup(view))
+        total += DrawRun(run, measureOnly);
     return total;
 }
 
-LabelFace CMacroRenderer::CurrentFace() const
+int CMacroRenderer::DrawRun(const LabelRun& run, bool measureOnly)
 {
-    const bool normal = script_ == ScriptMode::Normal;
-    if (symbol_)
-        return normal ? LabelFace::Symbol : LabelFace::SmallSymbol;
-    return normal ? LabelFace::Label : LabelFace::SmallLabel;
-}
-
-int CMacroRenderer::DrawRun(QStringView run, bool measureOnly)
-{
-    if (run.isEmpty())
-        return 0;
-    const LabelFace face = CurrentFace();
+    const LabelFace face = FaceOf(run);
     const QFont& font = fonts_.For(face);
-    const QString shown = symbol_ ? SymbolFaceText(run) : run.toString();
+    const QString shown = run.symbol ? QString::fromStdU16String(SymbolFaceText(run.text))
+                                     : QString::fromUtf16(run.text.data(), qsizetype(run.text.size()));
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(shown);
 
     int y = topY;
-    if (script_ == ScriptMode::Subscript)
+    if (run.script == ScriptMode::Subscript)
         y += kSubscriptDrop;
-    else if (script_ == ScriptMode::Smaller)
+    else if (run.script == ScriptMode::Smaller)
         y += kSmallerDrop;
 
     if (!measureOnly) {
@@ -97,8 +52,8 @@ int CMacroRenderer::DrawRun(QStringView run, bool measureOnly)
         }
         if (drawnRuns)
             drawnRuns->push_back({x, y, face, shown, width});
-        if (advance_)
+        if (run.advance)
             x += width;
     }
-    return advance_ ? width : 0;
+    return run.advance ? width : 0;
 }

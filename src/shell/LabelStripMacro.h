@@ -2,14 +2,13 @@
 // Draws one key label with its bracket tags: symbol face, superscript,
 // subscript, small print and overstrike (text drawn without advancing).
 
+#include "face/LabelMarkup.h"
 #include "shell/LabelStripFonts.h"
 
 #include <QString>
 #include <vector>
 
 class QPainter;
-
-enum class ScriptMode { Normal, Subscript, Superscript, Smaller };
 
 // One run of characters drawn in one state; kept for whoever wants to know
 // where a label's pieces went (the tests do).
@@ -33,12 +32,8 @@ public:
     std::vector<MacroRun>* drawnRuns = nullptr;
 
 private:
-    int DrawRun(QStringView run, bool measureOnly);
-    LabelFace CurrentFace() const;
+    int DrawRun(const LabelRun& run, bool measureOnly);
 
     const StripFonts& fonts_;
     QPainter* target_;
-    bool symbol_ = false;
-    ScriptMode script_ = ScriptMode::Normal;
-    bool advance_ = true;
 };

@@ -3,7 +3,6 @@
 
 #include "shell/LabelStripFonts.h"
 #include "shell/LabelStripMacro.h"
-#include "shell/LabelStripSymbol.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -33,8 +32,6 @@ private slots:
     void runs_data();
     void runs();
     void measuringDrawsNothing();
-    void symbolFaceMapping_data();
-    void symbolFaceMapping();
     void fontHeights();
     void symbolLabelLeavesInk();
 };
@@ -115,33 +112,6 @@ void StripMacroTest::measuringDrawsNothing()
     QCOMPARE(renderer.x, 12);
     QCOMPARE(measured, Width(LabelFace::Label, "x") + Width(LabelFace::SmallLabel, "2"));
     QCOMPARE(renderer.DrawMacroText("x[+]2[/+][=]_", false), measured);
-}
-
-void StripMacroTest::symbolFaceMapping_data()
-{
-    QTest::addColumn<QChar>("typed");
-    QTest::addColumn<QChar>("shown");
-    QTest::newRow("a alpha") << QChar('a') << QChar(0x03B1);
-    QTest::newRow("p pi") << QChar('p') << QChar(0x03C0);
-    QTest::newRow("W Omega") << QChar('W') << QChar(0x03A9);
-    QTest::newRow("D Delta") << QChar('D') << QChar(0x0394);
-    QTest::newRow("q theta") << QChar('q') << QChar(0x03B8);
-    QTest::newRow("S Sigma") << QChar('S') << QChar(0x03A3);
-    QTest::newRow("minus sign") << QChar('-') << QChar(0x2212);
-    QTest::newRow("digit unchanged") << QChar('7') << QChar('7');
-    QTest::newRow("greater or equal") << QChar(0xB3) << QChar(0x2265);
-    QTest::newRow("square root") << QChar(0xD6) << QChar(0x221A);
-    QTest::newRow("sum") << QChar(0xE5) << QChar(0x2211);
-    QTest::newRow("arrow right") << QChar(0xAE) << QChar(0x2192);
-    QTest::newRow("beyond Latin-1 unchanged") << QChar(0x03C0) << QChar(0x03C0);
-    QTest::newRow("control unchanged") << QChar(0x09) << QChar(0x09);
-}
-
-void StripMacroTest::symbolFaceMapping()
-{
-    QFETCH(QChar, typed);
-    QFETCH(QChar, shown);
-    QCOMPARE(SymbolFaceChar(typed), shown);
 }
 
 void StripMacroTest::fontHeights()
