@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "cli/Utf8.h"
+#include "storage/TextCodec.h"
 
 CliHost::CliHost(std::ostream& out, std::ostream& err, KeyboardFiles files)
     : out_(out), err_(err), files_(std::move(files))
@@ -11,15 +11,15 @@ CliHost::CliHost(std::ostream& out, std::ostream& err, KeyboardFiles files)
 
 void CliHost::PrinterLine(const std::wstring& line) { WriteLine(line); }
 
-void CliHost::WriteLine(const std::wstring& line) { out_ << ToUtf8(line) << '\n'; }
+void CliHost::WriteLine(const std::wstring& line) { out_ << storage::ToUtf8(line) << '\n'; }
 
-void CliHost::Warn(const std::wstring& message) { err_ << "norvane-cli: " << ToUtf8(message) << '\n'; }
+void CliHost::Warn(const std::wstring& message) { err_ << "norvane-cli: " << storage::ToUtf8(message) << '\n'; }
 
 std::wstring CliHost::Named(const std::optional<std::filesystem::path>& path, const wchar_t* key,
                             const wchar_t* option)
 {
     if (path)
-        return WideOf(*path);
+        return storage::WideFromPath(*path);
     Warn(std::wstring(key) + L": no file named; give one with " + option + L" FILE");
     return {};
 }
@@ -37,6 +37,6 @@ void CliHost::ShowSystemError(const std::wstring& caption, int errorCode, const 
     if (!text.empty())
         message += L": " + text;
     if (errorCode != 0)
-        message += L": " + FromUtf8(std::strerror(errorCode));
+        message += L": " + storage::DecodeText(std::strerror(errorCode));
     Warn(message);
 }

@@ -5,11 +5,11 @@
 
 #include "cli/Runner.h"
 #include "cli/ScriptInput.h"
-#include "cli/Utf8.h"
 #include "printer/ListingFile.h"
 #include "programtext/ProgramTextFile.h"
 #include "storage/ProgramFile.h"
 #include "storage/ReadFile.h"
+#include "storage/TextCodec.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ int ListCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
     }
     const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
     if (!parsed.image) {
-        host.Warn(WideOf(options.source) + L": " + parsed.problem);
+        host.Warn(storage::WideFromPath(options.source) + L": " + parsed.problem);
         return kExitBadInput;
     }
     const auto& steps = parsed.image->steps;

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <iterator>
 
-#include "cli/Utf8.h"
 #include "storage/ReadFile.h"
 #include "storage/TextCodec.h"
 
@@ -28,9 +27,9 @@ ScriptInput Tokenized(const std::wstring& text, const std::wstring& sourceName)
 ScriptInput ReadScriptFile(const std::filesystem::path& path)
 {
     const storage::ReadResult read = storage::ReadFileBytes(path, kLargestScript + 1);
-    const std::wstring name = WideOf(path);
+    const std::wstring name = storage::WideFromPath(path);
     if (!read.opened || read.failed)
-        return {{}, L"cannot read " + name + L": " + FromUtf8(std::strerror(read.error))};
+        return {{}, L"cannot read " + name + L": " + storage::DecodeText(std::strerror(read.error))};
     if (read.bytes.size() > kLargestScript)
         return {{}, name + L" is too large for a key script"};
     return Tokenized(storage::DecodeText(read.bytes), name);
@@ -40,13 +39,13 @@ ScriptInput ReadScripts(const std::vector<ScriptArgument>& scripts, std::istream
 {
     if (scripts.empty()) {
         const std::string text{std::istreambuf_iterator<char>(standardInput), std::istreambuf_iterator<char>()};
-        return Tokenized(FromUtf8(text), L"standard input");
+        return Tokenized(storage::DecodeText(text), L"standard input");
     }
     ScriptInput all;
     for (std::size_t i = 0; i < scripts.size(); ++i) {
         const ScriptArgument& script = scripts[i];
         ScriptInput one = script.isFile ? ReadScriptFile(script.value)
-                                        : Tokenized(FromUtf8(script.value), L"argument " + std::to_wstring(i + 1));
+                                        : Tokenized(storage::DecodeText(script.value), L"argument " + std::to_wstring(i + 1));
         if (!one.problem.empty())
             return one;
         all.tokens.insert(all.tokens.end(), one.tokens.begin(), one.tokens.end());

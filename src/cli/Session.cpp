@@ -5,16 +5,16 @@
 #include <cstring>
 #include <cwctype>
 
-#include "cli/Utf8.h"
 #include "programtext/ProgramTextFile.h"
 #include "storage/ProgramFile.h"
 #include "storage/ReadFile.h"
+#include "storage/TextCodec.h"
 
 namespace {
 
 std::wstring TooLong(const std::filesystem::path& path)
 {
-    return L"the path " + WideOf(path) + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
+    return L"the path " + storage::WideFromPath(path) + L" is longer than " + std::to_wstring(CCalc::PathLength - 1) + L" characters";
 }
 
 // A file the run is to write: better refused now than found unwritable after the run.
@@ -24,7 +24,7 @@ std::wstring CheckWritable(const std::filesystem::path& path)
     const bool existed = std::filesystem::exists(path, error);
     std::FILE* file = std::fopen(path.c_str(), "ab");
     if (!file)
-        return L"cannot write " + WideOf(path) + L": " + FromUtf8(std::strerror(errno));
+        return L"cannot write " + storage::WideFromPath(path) + L": " + storage::DecodeText(std::strerror(errno));
     std::fclose(file);
     if (!existed)
         std::filesystem::remove(path, error);
@@ -33,7 +33,7 @@ std::wstring CheckWritable(const std::filesystem::path& path)
 
 bool IsProgramFileName(const std::filesystem::path& path)
 {
-    std::wstring extension = WideOf(path.extension());
+    std::wstring extension = storage::WideFromPath(path.extension());
     for (wchar_t& c : extension)
         c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
     return extension == L".ti";
@@ -60,7 +60,7 @@ std::wstring Session::Prepare(const CliOptions& options)
         if (std::wstring problem = storage::ReadFileStart(*path, storage::kLongestModule, bytes); !problem.empty())
             return problem;
         if (!modules_->LoadModuleFile(slot, *path))
-            return L"cannot use " + WideOf(*path) + L" as a module";
+            return L"cannot use " + storage::WideFromPath(*path) + L" as a module";
     }
     if (options.load) {
         std::wstring problem = IsProgramFileName(*options.load) ? LoadProgram(*options.load) : LoadListing(*options.load);
@@ -68,7 +68,7 @@ std::wstring Session::Prepare(const CliOptions& options)
             return problem;
     }
     if (options.printFile)
-        if (!calc_->SetPrintFile(WideOf(*options.printFile)))
+        if (!calc_->SetPrintFile(storage::WideFromPath(*options.printFile)))
             return TooLong(*options.printFile);
     for (const auto& output : {options.printFile, options.save})
         if (output)
@@ -77,8 +77,8 @@ std::wstring Session::Prepare(const CliOptions& options)
     std::error_code error;
     const std::filesystem::path folder = options.writeFolder.value_or(std::filesystem::current_path(error));
     if (!std::filesystem::is_directory(folder, error))
-        return L"the write folder " + WideOf(folder) + L" is no folder";
-    return calc_->SetWriteFolder(WideOf(folder)) ? std::wstring() : TooLong(folder);
+        return L"the write folder " + storage::WideFromPath(folder) + L" is no folder";
+    return calc_->SetWriteFolder(storage::WideFromPath(folder)) ? std::wstring() : TooLong(folder);
 }
 
 std::wstring Session::LoadProgram(const std::filesystem::path& path)
@@ -88,9 +88,9 @@ std::wstring Session::LoadProgram(const std::filesystem::path& path)
         return problem;
     const storage::ProgramParse parsed = storage::ParseProgramFile(bytes);
     if (!parsed.image)
-        return WideOf(path) + L": " + parsed.problem;
+        return storage::WideFromPath(path) + L": " + parsed.problem;
     if (!LoadProgramFile(*calc_, path))
-        return L"cannot load " + WideOf(path);
+        return L"cannot load " + storage::WideFromPath(path);
     return {};
 }
 
@@ -100,7 +100,7 @@ std::wstring Session::LoadListing(const std::filesystem::path& path)
     if (std::wstring problem = ReadProgramTextFile(path, read); !problem.empty())
         return problem;
     if (read.end == 0)
-        return WideOf(path) + L": no program in it";
+        return storage::WideFromPath(path) + L": no program in it";
     calc_->LoadUserProgram(read.steps);
     return {};
 }

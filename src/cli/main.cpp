@@ -6,9 +6,9 @@
 
 #include "cli/Commands.h"
 #include "cli/HelpText.h"
-#include "cli/Utf8.h"
 #include "resources/BuiltInModule.h"
 #include "storage/MasterMemoFolder.h"
+#include "storage/TextCodec.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ int main(int argc, char** argv)
     const CliOptions& options = parsed.options;
     switch (options.command) {
     case Command::Help:
-        std::cout << ToUtf8(HelpText());
+        std::cout << storage::ToUtf8(HelpText());
         return kExitOk;
     case Command::Keys:
-        std::cout << ToUtf8(KeyNameTable());
+        std::cout << storage::ToUtf8(KeyNameTable());
         return kExitOk;
     case Command::Version:
         std::cout << "norvane-cli " NORVANE_VERSION "\n";

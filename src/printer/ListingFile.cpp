@@ -1,7 +1,6 @@
 #include "printer/ListingFile.h"
 
 #include "core/CCalc.h"
-#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/TextCodec.h"
 
@@ -35,7 +34,7 @@ std::vector<ListingLine> ListingFileLines(ProgramArea area)
 bool WriteListing(ProgramArea area, std::wstring_view path, CalcHost* host)
 {
     const std::vector<ListingLine> lines = ListingFileLines(area);
-    storage::AtomicFile file(PathFromWide(path));
+    storage::AtomicFile file(storage::PathFromWide(path));
     if (file.Open()) {
         file.Write(storage::EncodeUtf16LittleEndian(std::wstring(), true));
         for (const ListingLine& line : lines)

@@ -1,7 +1,6 @@
 #include "printer/PrintOutput.h"
 
 #include "core/CalcHost.h"
-#include "printer/WideText.h"
 #include "storage/TextCodec.h"
 
 #include <cerrno>
@@ -22,7 +21,7 @@ bool PrintOutput::Open()
     if (dropped_)
         return false;
     errno = 0;
-    file_ = std::fopen(PathFromWide(path_).c_str(), "ab");
+    file_ = std::fopen(storage::PathFromWide(path_).c_str(), "ab");
     if (!file_ || std::fseek(file_, 0, SEEK_END) != 0) {
         const int error = errno;
         if (file_)

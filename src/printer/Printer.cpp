@@ -5,7 +5,7 @@
 #include "printer/AlphaCharacters.h"
 #include "printer/Listing.h"
 #include "printer/PrintOutput.h"
-#include "printer/WideText.h"
+#include "storage/TextCodec.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -113,7 +113,7 @@ void CPrinter::SetAlpha(int position, const CNombre& value)
                 TenDigits;
 
     const FormattedNumber shown = Format(value, calc_.fixDigits, NormalMode);
-    Trace(ProgramPointer(calc_.pc) + " SetAlpha(" + ToUtf8(shown.text) + ", " +
+    Trace(ProgramPointer(calc_.pc) + " SetAlpha(" + storage::ToUtf8(shown.text) + ", " +
           std::to_string(position) + ")\n");
 
     for (int k = 4; k >= 0; --k) {
@@ -125,7 +125,7 @@ void CPrinter::SetAlpha(int position, const CNombre& value)
 void CPrinter::PrintAlpha()
 {
     const std::wstring_view alpha(calc_.alphaLine, Columns);
-    Trace(ProgramPointer(calc_.pc) + " PrintAlpha: " + ToUtf8(alpha) + "\n");
+    Trace(ProgramPointer(calc_.pc) + " PrintAlpha: " + storage::ToUtf8(alpha) + "\n");
     PrintLine(alpha);
 }
 

@@ -2,7 +2,6 @@
 
 #include "core/CCalc.h"
 #include "printer/Breakpoints.h"
-#include "printer/WideText.h"
 #include "shell/CMainWnd.h"
 #include "shell/EngineFilePaths.h"
 #include "shell/EnginePath.h"
@@ -16,6 +15,7 @@
 #include "storage/MasterMemoFolder.h"
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
+#include "storage/TextCodec.h"
 #ifdef NORVANE_HAS_BUILTIN_MODULE
 #include "resources/BuiltInModule.h"
 #endif
@@ -30,7 +30,7 @@
 namespace {
 std::filesystem::path FilePath(const QString& path)
 {
-    return PathFromWide(EnginePath(path));
+    return storage::PathFromWide(EnginePath(path));
 }
 
 std::span<const unsigned char> BuiltInImage()

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/CCalc.h"
-#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/NumberRecord.h"
+#include "storage/TextCodec.h"
 
 namespace storage {
 
@@ -22,7 +22,7 @@ long long Magnitude(int bank) { return std::llabs(static_cast<long long>(bank));
 } // namespace
 
 std::filesystem::path MemoryBankPath(const CCalc& calc, int bank) {
-    const std::filesystem::path folder = PathFromWide(calc.writeFolderPath);
+    const std::filesystem::path folder = storage::PathFromWide(calc.writeFolderPath);
     return folder / ("Memory#" + std::to_string(Magnitude(bank)));
 }
 

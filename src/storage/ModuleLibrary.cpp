@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/CCalc.h"
-#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/TextCodec.h"
@@ -109,7 +108,7 @@ bool ModuleLibrary::LoadModuleFile(int slot, std::span<const unsigned char> byte
     return true;
 }
 
-bool ModuleLibrary::LoadModuleFile(int slot, const std::wstring& path) { return LoadModuleFile(slot, PathFromWide(path)); }
+bool ModuleLibrary::LoadModuleFile(int slot, const std::wstring& path) { return LoadModuleFile(slot, storage::PathFromWide(path)); }
 
 void ModuleLibrary::ClearModule(int slot) {
     if (!ValidSlot(slot))
@@ -143,7 +142,7 @@ bool ModuleLibrary::SaveModuleFile(int slot, const std::filesystem::path& path) 
     return true;
 }
 
-bool ModuleLibrary::SaveModuleFile(int slot, const std::wstring& path) { return SaveModuleFile(slot, PathFromWide(path)); }
+bool ModuleLibrary::SaveModuleFile(int slot, const std::wstring& path) { return SaveModuleFile(slot, storage::PathFromWide(path)); }
 
 bool ModuleLibrary::SaveModuleAs(int slot, const std::filesystem::path& path) {
     if (!SaveModuleFile(slot, path))
@@ -156,7 +155,7 @@ bool ModuleLibrary::SaveModuleAs(int slot, const std::filesystem::path& path) {
     return true;
 }
 
-bool ModuleLibrary::SaveModuleAs(int slot, const std::wstring& path) { return SaveModuleAs(slot, PathFromWide(path)); }
+bool ModuleLibrary::SaveModuleAs(int slot, const std::wstring& path) { return SaveModuleAs(slot, storage::PathFromWide(path)); }
 
 bool ModuleLibrary::CopyToModule(int program, int length) {
     if (!ValidProgram(program) || length < 0 || length > CCalc::StepCount) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/CCalc.h"
-#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileErrors.h"
 #include "storage/MemoFile.h"
 #include "storage/NumberRecord.h"
+#include "storage/TextCodec.h"
 
 namespace storage {
 
@@ -98,7 +98,7 @@ bool LoadProgramFile(CCalc& calc, std::span<const unsigned char> bytes, const st
     return true;
 }
 
-bool SaveProgramFile(CCalc& calc, const std::wstring& path) { return SaveProgramFile(calc, PathFromWide(path)); }
+bool SaveProgramFile(CCalc& calc, const std::wstring& path) { return SaveProgramFile(calc, storage::PathFromWide(path)); }
 bool LoadProgramFile(CCalc& calc, const std::wstring& path, MissingFile missing) {
-    return LoadProgramFile(calc, PathFromWide(path), missing);
+    return LoadProgramFile(calc, storage::PathFromWide(path), missing);
 }

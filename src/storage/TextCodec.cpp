@@ -127,6 +127,36 @@ std::wstring DecodeText(std::span<const unsigned char> bytes) {
     return DecodeUtf8OrWindows1252(bytes);
 }
 
+std::wstring DecodeText(std::string_view bytes) {
+    return DecodeText(std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+}
+
+std::string ToUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t wide : text) {
+        auto c = static_cast<char32_t>(wide);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = kReplacement;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 std::wstring WideFromPath(const std::filesystem::path& path) {
     const std::string& native = path.native();
     const std::span bytes(reinterpret_cast<const unsigned char*>(native.data()), native.size());
@@ -149,6 +179,20 @@ std::optional<unsigned char> PathByteOf(wchar_t unit) {
     if (value < kPathByteBase + 0x80 || value > kPathByteBase + 0xFF)
         return std::nullopt;
     return static_cast<unsigned char>(value - kPathByteBase);
+}
+
+std::filesystem::path PathFromWide(std::wstring_view name) {
+    std::string bytes;
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (const auto byte = PathByteOf(name[i])) {
+            bytes += ToUtf8(name.substr(run, i - run));
+            bytes += static_cast<char>(*byte);
+            run = i + 1;
+        }
+    }
+    bytes += ToUtf8(name.substr(run));
+    return std::filesystem::path(bytes);
 }
 
 std::vector<unsigned char> EncodeUtf16LittleEndian(const std::wstring& text, bool withByteOrderMark) {

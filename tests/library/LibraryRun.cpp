@@ -7,8 +7,8 @@
 #include "Invariants.h"
 #include "cli/Runner.h"
 #include "programtext/ScriptTokens.h"
-#include "cli/Utf8.h"
 #include "resources/BuiltInModule.h"
+#include "storage/TextCodec.h"
 
 LibraryRun::LibraryRun(const std::string& script)
 {
@@ -21,7 +21,7 @@ LibraryRun::LibraryRun(const std::string& script)
     runner.Type(tokens.tokens);
     EXPECT_FALSE(runner.hitStepLimit()) << script;
     CheckInvariants(session_->calc());
-    std::string display = ToUtf8(runner.DisplayLine());
+    std::string display = storage::ToUtf8(runner.DisplayLine());
     error_ = display.size() > 2 && display.ends_with(" ?");
     display_ = error_ ? display.substr(0, display.size() - 2) : display;
     std::istringstream printed(out_.str());

@@ -1,7 +1,6 @@
 // File names outside ASCII, as hosts hand them over in wide text, whatever the C locale.
 #include <gtest/gtest.h>
 
-#include "printer/WideText.h"
 #include "storage/MemoryBank.h"
 #include "storage/ModuleLibrary.h"
 #include "storage/TextCodec.h"
@@ -66,7 +65,7 @@ TEST(WideNames, BytesThatAreNotUtf8SurviveTheWideForm) {
     const char* names[] = {"caf\xE9.ti", "\xC3\xA9t\xE9.ti", "\xFF\xFE", "cut\xC3", "\xED\xA0\x80.ti"};
     for (const char* name : names) {
         const std::wstring wide = storage::WideFromPath(name);
-        EXPECT_EQ(PathFromWide(wide).native(), name) << name;
+        EXPECT_EQ(storage::PathFromWide(wide).native(), name) << name;
     }
 
     CalcInFolder f;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ModuleBuilder.h"
-#include "printer/WideText.h"
 #include "storage/AtomicFile.h"
+#include "storage/TextCodec.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ int main(int argc, char** argv)
               [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
     const ModuleBuild build = BuildModule(sources);
     if (build.image.empty()) {
-        std::cerr << "norvane-modbuild: " << ToUtf8(build.problem) << '\n';
+        std::cerr << "norvane-modbuild: " << storage::ToUtf8(build.problem) << '\n';
         return 2;
     }
     const std::string source = ModuleImageSource(build.image);
