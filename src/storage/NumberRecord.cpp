@@ -1,8 +1,8 @@
 #include "storage/NumberRecord.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "storage/ByteOrder.h"
 
@@ -47,7 +47,10 @@ CNombre ReadNumberRecord(std::span<const unsigned char> bytes, std::size_t offse
 }
 
 CNombre ReadDoubleRecord(std::span<const unsigned char> bytes, std::size_t offset) {
-    const double value = std::bit_cast<double>(ReadLittleEndian<uint64_t>(bytes, offset));
+    // memcpy rather than std::bit_cast, which the web edition's library lacks.
+    const uint64_t bits = ReadLittleEndian<uint64_t>(bytes, offset);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
     if (std::isnan(value))
         return {};
     if (std::isinf(value))
