@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # cppcheck over the engine (its folders as src/engine-folders.txt lists them),
-# the face library, the CLI and the module builder, with the
+# the face library, the CLI, the module builder and the web edition's
+# interface, with the
 # checks that are clean today:
 # any finding fails the test run, so only new faults stop it. Bounded by a
 # timeout so that a stuck analysis cannot hold up the tests. Left out: advice
@@ -23,5 +24,5 @@ timeout 300 cppcheck \
   --error-exitcode=1 --quiet -j "$(nproc)" \
   -I src \
   --template='{file}:{line}: {severity} [{id}] {message}' \
-  "${engine[@]/#/src/}" src/face src/cli tools/modbuild
+  "${engine[@]/#/src/}" src/face src/cli tools/modbuild src/web
 echo "static-analysis: cppcheck found nothing"
