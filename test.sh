@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the sanitizer build first, then the
-# fuzz targets for a few seconds each, the Debian package, then the normal
-# build, whose CTest summary ends the output.
+# fuzz targets for a few seconds each, the Debian package, the web edition
+# under Node, then the normal build, whose CTest summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh all
@@ -11,4 +11,5 @@ jobs=$(nproc)
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 scripts/fuzz.sh
 scripts/package-test.sh build
+ctest --test-dir build-web --output-on-failure -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"

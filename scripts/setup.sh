@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: installs the Debian packages Norvane
 # needs (only those missing, so a second run is quick), then configures and
-# builds. "setup.sh main" builds the program; "setup.sh all" adds the
-# sanitizer build of the tests.
+# builds. "setup.sh main" builds the program; "setup.sh web" adds the web
+# edition (build-web, with emscripten); "setup.sh all" adds both the web
+# edition and the sanitizer build of the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-main}
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -14,6 +16,7 @@ packages=(
   qt6-svg-dev help2man dpkg-dev file lintian desktop-file-utils appstream
   libxml2-utils shared-mime-info libglib2.0-bin
 )
+[ "$mode" = main ] || packages+=(emscripten nodejs)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -34,7 +37,13 @@ build() {
 }
 
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if [ "${1:-main}" = all ]; then
+if [ "$mode" = all ]; then
   build build-asan -DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON \
     -DNORVANE_BUILD_BENCH=OFF -DNORVANE_BUILD_SHELL=OFF
+fi
+if [ "$mode" != main ]; then
+  # Emscripten's tools need Debian's Node modules, whichever node runs them.
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DNORVANE_WEB=ON \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
 fi

@@ -8,6 +8,7 @@
 #   N.files   lines "PRODUCED EXPECTED": a file the run leaves in the working
 #             folder and the file it must equal byte for byte: a case file,
 #             or with @WORK@/ in front one of the working folder (optional)
+# LAUNCHER, when set, runs CLI (node for the web edition's build of it).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -27,7 +28,7 @@ foreach(run RANGE 1 50)
   if(EXISTS ${CASE}/${run}.keys)
     set(input_option INPUT_FILE ${CASE}/${run}.keys)
   endif()
-  execute_process(COMMAND ${CLI} ${args} ${input_option}
+  execute_process(COMMAND ${LAUNCHER} ${CLI} ${args} ${input_option}
     WORKING_DIRECTORY ${WORK}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
