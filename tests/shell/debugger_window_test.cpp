@@ -178,27 +178,24 @@ void DebuggerWindowTest::CurrentStepIsYellowAndInView()
 // Keys from the keyboard; the first three hierarchy lines after the last one.
 void DebuggerWindowTest::HierarchyAfterEachOperatorKey_data()
 {
-    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("2 +") << QList<int>{2, Key::Add} << QStringList{"2.", "2.", "0."};
-    QTest::newRow("2 + 3 *") << QList<int>{2, Key::Add, 3, Key::Multiply} << QStringList{"2.", "3.", "3."};
-    QTest::newRow("2 + 3 * 4 y^x")
-        << QList<int>{2, Key::Add, 3, Key::Multiply, 4, Key::Power} << QStringList{"2.", "3.", "4.", "4."};
-    QTest::newRow("2 + 3 * 4 = leaves the result in slot 0")
-        << QList<int>{2, Key::Add, 3, Key::Multiply, 4, Key::Equals} << QStringList{"14.", "12.", "4.", "0."};
-    QTest::newRow("( 6 - 1 )") << QList<int>{Key::OpenParen, 6, Key::Subtract, 1, Key::CloseParen}
-                               << QStringList{"5.", "1.", "0."};
+    QTest::newRow("2 +") << "2 +" << QStringList{"2.", "2.", "0."};
+    QTest::newRow("2 + 3 *") << "2 + 3 *" << QStringList{"2.", "3.", "3."};
+    QTest::newRow("2 + 3 * 4 y^x") << "2 + 3 * 4 Y^X" << QStringList{"2.", "3.", "4.", "4."};
+    QTest::newRow("2 + 3 * 4 = leaves the result in slot 0") << "2 + 3 * 4 =" << QStringList{"14.", "12.", "4.", "0."};
+    QTest::newRow("( 6 - 1 )") << "( 6 - 1 )" << QStringList{"5.", "1.", "0."};
 }
 
 void DebuggerWindowTest::HierarchyAfterEachOperatorKey()
 {
-    QFETCH(QList<int>, keys);
+    QFETCH(QString, keys);
     QFETCH(QStringList, lines);
     DebuggerFixture f;
     CDebugDlg& debugger = f.Open();
     QSignalSpy changed(debugger.hierarchyModel, &QAbstractItemModel::dataChanged);
-    for (int key : keys) {
-        f.calc->ProcessKey(static_cast<uint8_t>(key));
+    for (std::uint8_t key : keyscript::Codes(keys.toStdString())) {
+        f.calc->ProcessKey(key);
         for (int row = 0; row < 8; ++row)
             QCOMPARE(Cell(debugger.hierarchyList, row, 1),
                      QString::fromStdWString(FloatingText(f.calc->pile.operands[row])));

@@ -2,6 +2,7 @@
 // has it, Op 07 stars where the plot puts them, and the exports holding
 // every line of the tape.
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "printer/AlphaCharacters.h"
 #include "printer/DotFont.h"
@@ -25,20 +26,6 @@
 #include <QtTest>
 
 namespace {
-constexpr int kOp = 69, kTimes = 65, kPlus = 85, kEquals = 95, kPoint = 93, kSin = 38, kDeg = 60;
-
-void Keys(CCalc& calc, std::initializer_list<int> codes)
-{
-    for (int code : codes)
-        calc.ProcessKey(code);
-}
-
-void Number(CCalc& calc, const QString& digits)
-{
-    for (QChar digit : digits)
-        calc.ProcessKey(digit == '.' ? kPoint : digit.digitValue());
-}
-
 // Whether a character cell of the painted tape holds exactly the glyph's dots.
 bool CellShows(const QImage& image, QPointF origin, qreal pitch, std::size_t line, int column,
                const DotGlyph& glyph)
@@ -102,10 +89,9 @@ void PrinterTapeTest::everyCodeReadsBackAsItsGlyph()
             QString digits;
             for (int k = 0; k < 5; ++k)
                 digits += QString::asprintf("%02d", line * 20 + group * 5 + k);
-            Number(p.calc, digits);
-            Keys(p.calc, {kOp, 0, group + 1});
+            keyscript::Type(p.calc, digits.toStdString() + " OP 0" + std::to_string(group + 1));
         }
-        Keys(p.calc, {kOp, 0, 5});
+        keyscript::Type(p.calc, "OP 05");
     }
     QCOMPARE(p.printer.tape->Tape().Size(), std::size_t(4));
     const QImage paper = p.Paper();
@@ -119,11 +105,9 @@ void PrinterTapeTest::sinePlotStarsInTheirColumns()
     // 9.5 + 9.5 sin(18° k), truncated by Op 07.
     const int expected[20] = {9, 12, 15, 17, 18, 19, 18, 17, 15, 12, 9, 6, 3, 1, 0, 0, 0, 1, 3, 6};
     PrintingCalculator p;
-    Keys(p.calc, {kDeg});
-    for (int k = 0; k < 20; ++k) {
-        Number(p.calc, QString::number(k));
-        Keys(p.calc, {kTimes, 1, 8, kEquals, kSin, kTimes, 9, kPoint, 5, kPlus, 9, kPoint, 5, kEquals, kOp, 0, 7});
-    }
+    keyscript::Type(p.calc, "DEG");
+    for (int k = 0; k < 20; ++k)
+        keyscript::Type(p.calc, std::to_string(k) + " * 18 = SIN * 9.5 + 9.5 = OP 07");
     QCOMPARE(p.printer.tape->Tape().Size(), std::size_t(20));
     const QImage paper = p.Paper();
     for (std::size_t line = 0; line < 20; ++line)

@@ -2,19 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "Invariants.h"
+#include "KeyScript.h"
 
 #include <string>
-#include <vector>
 
 namespace {
-
-void Keys(CCalc& calc, const std::vector<int>& codes)
-{
-    for (int code : codes)
-        calc.ProcessKey(static_cast<uint8_t>(code));
-    for (int i = 0; i < 1000 && calc.mode == CCalc::ModeRun; ++i)
-        calc.StepProgram();
-}
 
 // After the last program of a slot (areas 25, 50, 75) was selected, Pgm nn
 // counted from the next slot: Pgm 25 twice reached area 50, then 75, and a
@@ -33,7 +25,7 @@ TEST(SoakFindings, PgmAfterTheLastProgramOfASlotStaysInThatSlot)
     for (const Case& c : cases) {
         CCalc calc;
         calc.selectedArea[0] = static_cast<int16_t>(c.selected);
-        Keys(calc, {Key::Pgm, c.program / 10, c.program % 10});
+        keyscript::Type(calc, "PGM " + std::to_string(c.program / 10) + std::to_string(c.program % 10), 1000);
         EXPECT_EQ(calc.selectedArea[0], c.area) << "selected " << c.selected << ", Pgm " << c.program;
         EXPECT_EQ(calc.errorFlag, 0) << "selected " << c.selected << ", Pgm " << c.program;
         CheckInvariants(calc);
@@ -51,7 +43,7 @@ TEST(SoakFindings, RepeatedPgm25RunsProgram25)
     calc.programMemory[25][2] = 7;
     calc.programMemory[25][3] = 91;
     for (int press = 0; press < 4; ++press) {
-        Keys(calc, {Key::Clr, Key::Pgm, 2, 5, 11});
+        keyscript::Type(calc, "CLR PGM 25 A", 1000);
         EXPECT_EQ(calc.errorFlag, 0) << "press " << press;
         EXPECT_EQ(calc.DisplayText(), L"7") << "press " << press;
     }
