@@ -40,6 +40,11 @@ KeyPosition HitTestKey(int x, int y)
     return {column, row};
 }
 
+KeyPosition KeyAtClientPoint(int x, int y)
+{
+    return HitTestKey(x - kSkinOrigin.x, y - kSkinOrigin.y);
+}
+
 uint8_t KeyCodeFor(int column, int row, bool second)
 {
     int code = 10 * (row + 1) + (column + 1);

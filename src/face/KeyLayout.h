@@ -2,20 +2,10 @@
 // Where the keys sit on the skin, which code each one gives, and which keys
 // reach a running program.
 
-#include <array>
+#include "face/SkinGeometry.h"
+
 #include <cstdint>
 #include <optional>
-
-inline constexpr int kKeyColumns = 5;
-inline constexpr int kKeyRows = 9;
-inline constexpr std::array<int, kKeyColumns> KeyColumnX{50, 112, 176, 238, 302};
-inline constexpr std::array<int, kKeyRows> KeyRowY{289, 338, 389, 438, 489, 538, 589, 638, 689};
-inline constexpr int kKeyWidth = 40;
-inline constexpr int kKeyHeight = 23;
-
-// The key picture that moves when pressed: 56 x 31 around the key.
-inline constexpr int kKeyPictureWidth = 56;
-inline constexpr int kKeyPictureHeight = 31;
 
 // The 2nd key, kept by the window.
 inline constexpr int kSecondColumn = 0;
@@ -35,6 +25,8 @@ struct KeyPosition {
 
 // Skin coordinates; column and row -1 between keys.
 KeyPosition HitTestKey(int x, int y);
+// The same in the window's client coordinates at 1 times.
+KeyPosition KeyAtClientPoint(int x, int y);
 
 uint8_t KeyCodeFor(int column, int row, bool second);
 

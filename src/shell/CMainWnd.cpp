@@ -13,18 +13,6 @@
 #include <QPainter>
 
 namespace {
-// Cells of the indicator strip: x in the strip, width, x on the skin.
-struct IndicatorCell {
-    int sourceX;
-    int width;
-    int targetX;
-};
-constexpr IndicatorCell kSecondCell{0, 34, 64};
-constexpr IndicatorCell kInvCell{38, 26, 106};
-constexpr int kAngleSourceX = 70;
-constexpr int kAngleWidth = 46;
-constexpr int kAngleTargetX = 140;
-
 // Draws the part of a picture drawn at scale that covers source (client
 // pixels) over target.
 void DrawPart(QPainter& painter, const QRectF& target, const QImage& picture, const QRectF& source, double scale)
@@ -43,7 +31,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    skinOrigin = QPoint((kClientWidth - kSkinWidth) / 2, 1);
+    skinOrigin = QPoint(kSkinOrigin.x, kSkinOrigin.y);
     artRequest_ = images.scale;
     ResetDisplayBitmap();
     ApplyZoom();
@@ -80,7 +68,7 @@ void CMainWnd::paintEvent(QPaintEvent*)
              deviceSkinScale_);
     if (pressedColumn >= 0 && pressedRow >= 0) {
         const QRect picture = KeyPictureRect(pressedColumn, pressedRow);
-        DrawPart(painter, picture, skin, picture.translated(-2, -2), deviceSkinScale_);
+        DrawPart(painter, picture, skin, picture.translated(-kKeyPressShift, -kKeyPressShift), deviceSkinScale_);
     }
     PaintIndicators(painter);
     PaintDisplay(painter);
@@ -92,28 +80,28 @@ void CMainWnd::paintEvent(QPaintEvent*)
 QRect CMainWnd::KeyPictureRect(int column, int row) const
 {
     const QPoint key = skinOrigin + QPoint(KeyColumnX[column], KeyRowY[row]);
-    return {key.x() - 8, key.y() - 4, kKeyPictureWidth, kKeyPictureHeight};
+    return {key.x() + kKeyPictureLeft, key.y() + kKeyPictureTop, kKeyPictureWidth, kKeyPictureHeight};
 }
 
 QRect CMainWnd::IndicatorRect() const
 {
-    return QRect(kSecondCell.targetX, kIndicatorTop, kAngleTargetX + kAngleWidth - kSecondCell.targetX,
+    const IndicatorCell& angle = kAngleIndicators.front();
+    return QRect(kSecondIndicator.faceX, kIndicatorTop, angle.faceX + angle.width - kSecondIndicator.faceX,
                  kIndicatorHeight).translated(skinOrigin);
 }
 
 void CMainWnd::PaintIndicators(QPainter& painter) const
 {
     auto cell = [&](const IndicatorCell& c, bool lit) {
-        const QRect target(skinOrigin + QPoint(c.targetX, kIndicatorTop), QSize(c.width, kIndicatorHeight));
+        const QRect target(skinOrigin + QPoint(c.faceX, kIndicatorTop), QSize(c.width, kIndicatorHeight));
         if (lit)
-            DrawPart(painter, target, images.indicators, QRect(c.sourceX, 0, c.width, kIndicatorHeight), images.scale);
+            DrawPart(painter, target, images.indicators, QRect(c.stripX, 0, c.width, kIndicatorHeight), images.scale);
         else
             painter.fillRect(target, Qt::black);
     };
-    cell(kSecondCell, secondPending);
-    cell(kInvCell, calc.invFlag != 0);
-    const int unit = std::clamp(calc.angleUnit, 0, 2);
-    cell({kAngleSourceX + kAngleWidth * unit, kAngleWidth, kAngleTargetX}, true);
+    cell(kSecondIndicator, secondPending);
+    cell(kInvIndicator, calc.invFlag != 0);
+    cell(kAngleIndicators[std::clamp(calc.angleUnit, 0, int(kAngleIndicators.size()) - 1)], true);
 }
 
 void CMainWnd::PaintDisplay(QPainter& painter) const

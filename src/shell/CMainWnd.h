@@ -25,11 +25,7 @@ class ModuleLibrary;
 class CMainWnd : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 389;
-    static constexpr int kClientHeight = 798;
     static constexpr QRect kDisplayRect = ToQRect(kDisplayArea);  // from skinOrigin
-    static constexpr int kIndicatorTop = 154;
-    static constexpr int kIndicatorHeight = 16;
     // How long a typed key stays drawn pressed.
     static constexpr int kTypedKeyMs = 200;
     // How long a run executes steps before the window gets a turn.

@@ -120,8 +120,7 @@ void CMainWnd::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     EndTypedLook();
-    const QPoint skinPoint = client - skinOrigin;
-    const KeyPosition key = HitTestKey(skinPoint.x(), skinPoint.y());
+    const KeyPosition key = KeyAtClientPoint(client.x(), client.y());
     if (key.IsKey()) {
         mouseHeld_ = true;
         PressKey(key.column, key.row);

@@ -22,8 +22,8 @@ void CMainWnd::SetZoom(int percent)
 
 void CMainWnd::ApplyZoom()
 {
-    setFixedSize(static_cast<int>(std::lround(kClientWidth * Zoom())),
-                 static_cast<int>(std::lround(kClientHeight * Zoom())));
+    setFixedSize(static_cast<int>(std::lround(kMainClientWidth * Zoom())),
+                 static_cast<int>(std::lround(kMainClientHeight * Zoom())));
     UpdateArtwork();
     setMask(images.Shape(Zoom()));
     update();
@@ -31,7 +31,7 @@ void CMainWnd::ApplyZoom()
 
 int CMainWnd::FittedZoom(const QScreen* screen, int percent)
 {
-    return screen ? ::FittedZoom(percent, kClientHeight, screen->availableGeometry().height()) : percent;
+    return screen ? ::FittedZoom(percent, kMainClientHeight, screen->availableGeometry().height()) : percent;
 }
 
 void CMainWnd::ChooseZoom(int percent)

@@ -18,8 +18,8 @@ void DrawTopLeft(QPainter& painter, int x, int y, const QString& text)
 void DrawBandSeparators(QPainter& painter, int left, int bandTop)
 {
     for (int k = 1; k < kStripKeys; ++k) {
-        const int x = left + kStripCellWidth * k;
-        painter.drawLine(x, bandTop, x, bandTop + kStripBandHeight);
+        const int x = left + kLabelStripCellWidth * k;
+        painter.drawLine(x, bandTop, x, bandTop + kLabelStripBandHeight);
     }
 }
 
@@ -34,7 +34,7 @@ void DrawBandLabels(QPainter& painter, int left, int labelTop, int line, const S
             continue;
         const int width = renderer.DrawMacroText(label, true);
         // Integer division toward zero, as the strip was always centred.
-        renderer.x = left + kStripCellWidth * key + (kStripCellWidth - width) / 2;
+        renderer.x = left + kLabelStripCellWidth * key + (kLabelStripCellWidth - width) / 2;
         renderer.topY = labelTop;
         renderer.DrawMacroText(label, false);
     }
@@ -65,8 +65,8 @@ void DrawLabelStrip(QPainter& painter, int left, int top, bool topMerged, bool b
     painter.drawRoundedRect(QRect(left, top, kStripSize.width(), kStripSize.height()), 5, 5);
 
     painter.setPen(QPen(kStripInk, 1));
-    const int topBand = top + kStripBandHeight;
-    const int bottomBand = top + 2 * kStripBandHeight;
+    const int topBand = top + kLabelStripBandHeight;
+    const int bottomBand = top + 2 * kLabelStripBandHeight;
     painter.drawLine(left, topBand, left + kStripSize.width() - 1, topBand);
     painter.drawLine(left, bottomBand, left + kStripSize.width() - 1, bottomBand);
 

@@ -2,6 +2,8 @@
 // The key-label strip: a title band and two bands of five key labels (or
 // one free text each) drawn over the calculator picture below the display.
 
+#include "shell/SkinRectQt.h"
+
 #include <QRect>
 #include <QString>
 #include <array>
@@ -25,13 +27,10 @@ struct StripTexts {
     bool HasText() const;
 };
 
-inline constexpr QPoint kMainWindowStripOrigin{27, 181};
-inline constexpr QSize kStripSize{330, 63};
 // What the main window repaints when the strip texts change.
-inline constexpr QRect kMainWindowStripRect{27, 181, 330, 63};
-
-inline constexpr int kStripCellWidth = 66;
-inline constexpr int kStripBandHeight = 21;
+inline constexpr QRect kMainWindowStripRect = ToQRect(kLabelStripArea);
+inline constexpr QPoint kMainWindowStripOrigin = kMainWindowStripRect.topLeft();
+inline constexpr QSize kStripSize = kMainWindowStripRect.size();
 
 void DrawLabelStrip(QPainter& painter, int left, int top, bool topMerged, bool bottomMerged,
                     const StripTexts& texts, std::vector<MacroRun>* drawnRuns = nullptr);

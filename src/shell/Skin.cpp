@@ -95,11 +95,11 @@ std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double dev
     images.skin = face->size() == skinSize ? std::move(*face) : face->scaled(skinSize);
     face.reset();
     const auto indicators = LoadBitmap(AtScale(paths.indicators, scale), QStringLiteral("LoadBitmap(Indicateurs)"),
-                                       ScaledSize({208, 16}, scale));
+                                       ScaledSize({kIndicatorStripWidth, kIndicatorHeight}, scale));
     if (!indicators)
         return std::nullopt;
     const auto glyphs = LoadBitmap(AtScale(paths.glyphs, scale), QStringLiteral("LoadBitmap(Affichage)"),
-                                   ScaledSize({218, 32}, scale));
+                                   ScaledSize({kLedStripWidth, kLedGlyphHeight}, scale));
     if (!glyphs)
         return std::nullopt;
     images.indicators = *indicators;

@@ -3,13 +3,12 @@
 // with its outline, the indicator strip and the LED glyph strip, all drawn
 // for one scale (see ArtScale.h).
 
+#include "face/SkinGeometry.h"
+
 #include <QImage>
 #include <QRegion>
 #include <QString>
 #include <optional>
-
-inline constexpr int kSkinWidth = 389;
-inline constexpr int kSkinHeight = 800;
 
 struct SkinResourcePaths {
     QString face = QStringLiteral(":/skin/face.jpg");

@@ -59,7 +59,7 @@ void KeysTest::secondTwiceLeavesIndicatorDark()
     QVERIFY(!f.window->secondPending);
     f.window->show();
     const QImage shot = f.window->grab().toImage();
-    const QRect cell = QRect(64, CMainWnd::kIndicatorTop, 34, CMainWnd::kIndicatorHeight)
+    const QRect cell = QRect(64, kIndicatorTop, 34, kIndicatorHeight)
                            .translated(f.window->skinOrigin);
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x)

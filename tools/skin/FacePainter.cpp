@@ -5,7 +5,7 @@
 #include "Painters.h"
 
 #include "shell/ArtScale.h"
-#include "face/KeyLayout.h"
+#include "face/SkinGeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,8 +14,6 @@
 #include <QRandomGenerator>
 
 namespace {
-constexpr int kWidth = 389;
-constexpr int kHeight = 800;
 const QColor kGold(0xd8, 0xab, 0x4e);
 const QColor kSilver(0xcd, 0xc6, 0xbb);
 
@@ -87,12 +85,12 @@ void AddGrain(QImage& image, const QPainterPath& area, double scale, int strengt
 void PaintBody(QPainter& painter)
 {
     const QPainterPath body = BodyOutline();
-    QLinearGradient shade(0, 0, 0, kHeight);
+    QLinearGradient shade(0, 0, 0, kSkinHeight);
     shade.setColorAt(0, QColor(0x34, 0x30, 0x2c));
     shade.setColorAt(0.35, QColor(0x26, 0x23, 0x21));
     shade.setColorAt(1, QColor(0x1a, 0x18, 0x17));
     painter.fillPath(body, shade);
-    QLinearGradient rim(0, 0, kWidth, kHeight);
+    QLinearGradient rim(0, 0, kSkinWidth, kSkinHeight);
     rim.setColorAt(0, QColor(0x8a, 0x82, 0x78));
     rim.setColorAt(0.5, QColor(0x4a, 0x45, 0x40));
     rim.setColorAt(1, QColor(0x12, 0x11, 0x10));
@@ -168,15 +166,16 @@ void PaintCardSlot(QPainter& painter)
     painter.fillPath(recess, QColor(0x14, 0x12, 0x11));
     painter.setPen(QPen(QColor(255, 255, 255, 45), 1));
     painter.drawLine(QPointF(29, 247.5), QPointF(355, 247.5));
+    const QRectF area(kLabelStripArea.x, kLabelStripArea.y, kLabelStripArea.width, kLabelStripArea.height);
     QPainterPath card;
-    card.addRoundedRect(QRectF(27, 181, 330, 63), 4, 4);
-    QLinearGradient face(0, 181, 0, 244);
+    card.addRoundedRect(area, 4, 4);
+    QLinearGradient face(0, area.top(), 0, area.bottom());
     face.setColorAt(0, QColor(0x1a, 0x18, 0x16));
     face.setColorAt(1, QColor(0x24, 0x21, 0x1e));
     painter.fillPath(card, face);
     painter.setPen(QPen(QColor(0x3c, 0x37, 0x32), 1));
     for (int k = 1; k < kKeyColumns; ++k) {
-        const double x = 27 + 66.0 * k + 0.5;
+        const double x = area.left() + double(kLabelStripCellWidth) * k + 0.5;
         painter.drawLine(QPointF(x, 204), QPointF(x, 240));
     }
 }
@@ -184,7 +183,8 @@ void PaintCardSlot(QPainter& painter)
 void PaintKey(QPainter& painter, int column, int row)
 {
     const KeyLegend& legend = LegendAt(column, row);
-    const QRectF key(KeyColumnX[column], KeyRowY[row], kKeyWidth, kKeyHeight);
+    const SkinRect at = KeyRect(column, row);
+    const QRectF key(at.x, at.y, at.width, at.height);
     const QColor face = KeyFaceColor(legend.style);
 
     for (int i = 3; i >= 1; --i) {
@@ -223,7 +223,7 @@ void PaintFooter(QPainter& painter)
     painter.setFont(font);
     painter.setPen(QColor(0x8c, 0x85, 0x7b));
     const QString text = QStringLiteral("NORVANE PROGRAMMABLE");
-    painter.drawText(QPointF(kWidth / 2.0 - QFontMetricsF(font).horizontalAdvance(text) / 2, 752), text);
+    painter.drawText(QPointF(kSkinWidth / 2.0 - QFontMetricsF(font).horizontalAdvance(text) / 2, 752), text);
     painter.setPen(QPen(QColor(0x0e, 0x0d, 0x0c), 2));
     for (int i = 0; i < 7; ++i) {
         const double y = 766 + 3.0 * i;
@@ -246,7 +246,7 @@ QImage ScaledCanvas(int width, int height, double scale, QImage::Format format)
 
 QImage PaintFace(double scale)
 {
-    QImage image = ScaledCanvas(kWidth, kHeight, scale, QImage::Format_RGB32);
+    QImage image = ScaledCanvas(kSkinWidth, kSkinHeight, scale, QImage::Format_RGB32);
     image.fill(QColor(0x1e, 0x1b, 0x19));
     {
         QPainter painter(&image);
@@ -271,7 +271,7 @@ QImage PaintFace(double scale)
 
 QImage PaintOutline(double scale)
 {
-    QImage image = ScaledCanvas(kWidth, kHeight, scale, QImage::Format_ARGB32);
+    QImage image = ScaledCanvas(kSkinWidth, kSkinHeight, scale, QImage::Format_ARGB32);
     image.fill(qRgba(0, 0, 255, 255));
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -1,6 +1,6 @@
 #include "KeyLegends.h"
 
-#include "face/KeyLayout.h"
+#include "face/SkinGeometry.h"
 
 #include <array>
 

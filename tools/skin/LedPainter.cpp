@@ -2,6 +2,8 @@
 
 #include "Painters.h"
 
+#include "face/SkinGeometry.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -53,9 +55,9 @@ QPolygonF Lean(QPolygonF polygon, double originX, double baseline)
 
 void DrawSegments(QPainter& painter, double left, int segments)
 {
-    // Each glyph stays inside its own 18-pixel cell of the strip.
+    // Each glyph stays inside its own cell of the strip.
     painter.save();
-    painter.setClipRect(QRectF(left, 0, 18, 32));
+    painter.setClipRect(QRectF(left, 0, kLedGlyphWidth, kLedGlyphHeight));
     const double l = 3, r = l + kDigitWidth, t = kTop, m = kTop + kDigitHeight / 2, b = kTop + kDigitHeight;
     const std::array<std::pair<QPointF, QPointF>, 7> ends{{
         {{l, t}, {r, t}}, {{r, t}, {r, m}}, {{r, m}, {r, b}}, {{l, b}, {r, b}},
@@ -72,32 +74,32 @@ void DrawSegments(QPainter& painter, double left, int segments)
     painter.restore();
 }
 
-void DrawCellText(QPainter& painter, const QString& text, int left, int width)
+void DrawCellText(QPainter& painter, const QString& text, const IndicatorCell& cell)
 {
-    painter.drawText(QRectF(left, 0, width, 16), Qt::AlignCenter, text);
+    painter.drawText(QRectF(cell.stripX, 0, cell.width, kIndicatorHeight), Qt::AlignCenter, text);
 }
 }  // namespace
 
 QImage PaintLedGlyphs(double scale)
 {
-    QImage image = ScaledCanvas(218, 32, scale, QImage::Format_RGB32);
+    QImage image = ScaledCanvas(kLedStripWidth, kLedGlyphHeight, scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLedCore);
-    painter.drawRect(QRectF(0, kTop + kDigitHeight - 2.2, 2, 2.6));  // the decimal point
-    DrawSegments(painter, 2, kMinusSegments);
+    painter.drawRect(QRectF(kLedPointStripX, kTop + kDigitHeight - 2.2, kLedPointWidth, 2.6));  // the decimal point
+    DrawSegments(painter, kLedMinusStripX, kMinusSegments);
     for (int digit = 0; digit < 10; ++digit)
-        DrawSegments(painter, 20 + 18 * digit, kDigitSegments[digit]);
-    DrawSegments(painter, 200, kBracketSegments);
+        DrawSegments(painter, kLedDigitStripX + kLedGlyphWidth * digit, kDigitSegments[digit]);
+    DrawSegments(painter, kLedBracketStripX, kBracketSegments);
     return image;
 }
 
 QImage PaintIndicators(double scale)
 {
-    QImage image = ScaledCanvas(208, 16, scale, QImage::Format_RGB32);
+    QImage image = ScaledCanvas(kIndicatorStripWidth, kIndicatorHeight, scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -109,10 +111,10 @@ QImage PaintIndicators(double scale)
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
     painter.setFont(font);
     painter.setPen(kLedCore);
-    DrawCellText(painter, QStringLiteral("2nd"), 0, 34);
-    DrawCellText(painter, QStringLiteral("INV"), 38, 26);
-    DrawCellText(painter, QStringLiteral("DEG"), 70, 46);
-    DrawCellText(painter, QStringLiteral("RAD"), 116, 46);
-    DrawCellText(painter, QStringLiteral("GRAD"), 162, 46);
+    DrawCellText(painter, QStringLiteral("2nd"), kSecondIndicator);
+    DrawCellText(painter, QStringLiteral("INV"), kInvIndicator);
+    DrawCellText(painter, QStringLiteral("DEG"), kAngleIndicators[0]);
+    DrawCellText(painter, QStringLiteral("RAD"), kAngleIndicators[1]);
+    DrawCellText(painter, QStringLiteral("GRAD"), kAngleIndicators[2]);
     return image;
 }
