@@ -16,9 +16,7 @@
 #include "storage/ModuleLibrary.h"
 #include "storage/ProgramFile.h"
 #include "storage/TextCodec.h"
-#ifdef NORVANE_HAS_BUILTIN_MODULE
 #include "resources/BuiltInModule.h"
-#endif
 
 #include <QApplication>
 #include <QFile>
@@ -31,15 +29,6 @@ namespace {
 std::filesystem::path FilePath(const QString& path)
 {
     return storage::PathFromWide(EnginePath(path));
-}
-
-std::span<const unsigned char> BuiltInImage()
-{
-#ifdef NORVANE_HAS_BUILTIN_MODULE
-    return BuiltInModuleImage();
-#else
-    return {};
-#endif
 }
 }  // namespace
 
@@ -79,7 +68,7 @@ bool NorvaneSession::StartUp()
             LoadProgramFile(*calc_, EnginePath(loadedPath_));
     }
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
-    modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInImage(),
+    modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInModuleImage(),
                                                MasterMemoFolder(FilePath(QCoreApplication::applicationDirPath())));
     QtSettingsStore store(SettingsStore());
     modules_->RestoreModules(store);
