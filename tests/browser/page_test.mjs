@@ -1,0 +1,217 @@
+// The web edition in a real browser: keys clicked on the canvas, the LED
+// display read back from its pixels, a listing pasted and run, R/S stopping
+// a loop, the program kept over a reload and carried by a Share address,
+// and no error in the console. Ends with the counting loop's speed in the
+// browser beside the native engine's (printed, not judged).
+//
+// node page_test.mjs SITE_DIR [NATIVE_BENCH]
+
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { after, before, test } from 'node:test';
+import { launchBrowser, openPage, serve } from './harness.mjs';
+
+const [siteDir, nativeBench] = process.argv.slice(2);
+
+// Where the keys named in the cases are: column and row on the keypad.
+const kKeys = {
+  A: [0, 0], CLR: [4, 1], RCL: [2, 3], 'R/S': [0, 8],
+  0: [1, 8], 1: [1, 7], 2: [2, 7], 3: [3, 7], 4: [1, 6], 5: [2, 6], 6: [3, 6], 7: [1, 5], 8: [2, 5], 9: [3, 5],
+  '.': [2, 8], '+': [4, 7], '-': [4, 6], '×': [4, 5], '÷': [4, 4], '=': [4, 8],
+};
+
+let server;
+let chromium;
+let page;
+let errors;
+
+before(async () => {
+  server = await serve(siteDir);
+  chromium = await launchBrowser();
+  ({ page, errors } = await openPage(chromium.browser, server.url));
+});
+
+after(async () => {
+  await chromium?.close();
+  server?.stop();
+});
+
+// The centre of a key, in page pixels, from the geometry the page draws with.
+async function keyCentre(name) {
+  const [column, row] = kKeys[name];
+  return page.evaluate(
+    (column, row) => {
+      const { geometry } = window.norvane.engine;
+      const k = geometry.keys;
+      const box = document.getElementById('face').getBoundingClientRect();
+      const scale = box.width / geometry.skin.width;
+      return {
+        x: box.left + (k.columns[column] + k.width / 2) * scale,
+        y: box.top + (k.rows[row] + k.height / 2) * scale,
+      };
+    },
+    column,
+    row,
+  );
+}
+
+async function click(...names) {
+  for (const name of names) {
+    const { x, y } = await keyCentre(name);
+    await page.mouse.click(x, y);
+  }
+}
+
+const calculator = (name) => page.$eval('#calculator', (element, name) => element.dataset[name], name);
+
+async function waitForState(state) {
+  await page.waitForFunction((state) => document.getElementById('calculator').dataset.state === state, {}, state);
+}
+
+// The LED display read from the canvas: each cell's pixels matched against
+// the glyph pictures (and a dark cell), and a point lit after a cell.
+function readLed() {
+  return page.evaluate(() => {
+    const { engine, view } = window.norvane;
+    const { display, led, skin } = engine.geometry;
+    const canvas = document.getElementById('face');
+    const k = canvas.width / skin.width;
+    const context = canvas.getContext('2d', { willReadFrequently: true });
+    const scratch = new OffscreenCanvas(Math.ceil(led.glyphWidth * k), Math.ceil(display.height * k));
+    const drawn = scratch.getContext('2d', { willReadFrequently: true });
+    const pixels = (source, x, width) =>
+      source.getImageData(Math.round(x * k), Math.round(display.y * k), Math.round(width * k), Math.round(display.height * k)).data;
+    const picture = (stripX, width) => {
+      drawn.setTransform(k, 0, 0, k, 0, 0);
+      drawn.fillStyle = '#000';
+      drawn.fillRect(0, 0, width, display.height);
+      if (stripX !== null) {
+        const s = view.artScale;
+        drawn.drawImage(view.art.glyphs, stripX * s, 0, width * s, led.glyphHeight * s, 0, 0, width, led.glyphHeight);
+      }
+      drawn.setTransform(1, 0, 0, 1, 0, 0);
+      return drawn.getImageData(0, 0, Math.round(width * k), Math.round(display.height * k)).data;
+    };
+    const distance = (a, b) => a.reduce((sum, value, i) => sum + Math.abs(value - b[i]), 0);
+    const candidates = [[' ', picture(null, led.glyphWidth)], ...Object.entries(led.glyphs).map(([glyph, x]) => [glyph, picture(x, led.glyphWidth)])];
+    const dark = picture(null, led.pointWidth);
+    const point = picture(led.pointStripX, led.pointWidth);
+    let text = '';
+    for (let cell = 0; cell < led.cells; ++cell) {
+      const x = display.x + cell * led.pitch;
+      const seen = pixels(context, x, led.glyphWidth);
+      text += candidates.reduce((best, c) => (distance(seen, c[1]) < distance(seen, best[1]) ? c : best))[0];
+      const gap = pixels(context, x + led.pointOffset, led.pointWidth);
+      if (distance(gap, point) < distance(gap, dark)) text += '.';
+    }
+    return text.trim();
+  });
+}
+
+test('keys clicked on the canvas: the display in the DOM and in the LED pixels', async () => {
+  const cases = [
+    { keys: ['CLR', '2', '+', '3', '×', '4', '='], shown: '14.' },
+    { keys: ['CLR', '7', '-', '9', '.', '5', '='], shown: '-2.5' },
+    { keys: ['CLR', '1', '÷', '3', '='], shown: '.3333333333' },
+  ];
+  for (const { keys, shown } of cases) {
+    await click(...keys);
+    assert.equal((await calculator('display')).trim(), shown, keys.join(' '));
+    assert.equal(await readLed(), shown, `LED pixels after ${keys.join(' ')}`);
+  }
+  assert.equal(await page.$eval('#display-text', (element) => element.textContent.trim()), '.3333333333');
+});
+
+async function loadListing(text) {
+  await page.click('#tab-program');
+  await page.$eval('#listing', (element, text) => { element.value = text; }, text);
+  await page.click('#listing-load');
+  return page.$$eval('#listing-errors li', (items) => items.map((item) => item.textContent));
+}
+
+test('a pasted listing is read by the engine, with its errors by line, and runs', async () => {
+  assert.deepEqual(await loadListing('LBL A\n6 * 7 =\nR/S\n'), []);
+  await click('CLR', 'A');
+  await waitForState('stopped');
+  assert.equal((await calculator('display')).trim(), '42.');
+  assert.match(await page.$eval('#listing', (element) => element.value), /LBL/);
+
+  const errors = await loadListing('LBL A\n6 * 7 =\nFROB 12\n');
+  assert.equal(errors.length, 1);
+  assert.match(errors[0], /^Line 3\b/);
+  await click('CLR', 'A');
+  await waitForState('stopped');
+  assert.equal((await calculator('display')).trim(), '42.', 'a refused listing leaves the program as it was');
+});
+
+test('R/S stops a running loop within a frame or so', async () => {
+  assert.deepEqual(await loadListing('LBL A\n1 SUM 00\nGTO A\n'), []);
+  await click('A');
+  await waitForState('running');
+  await new Promise((resolve) => setTimeout(resolve, 300));
+  const latency = page.evaluate(() => new Promise((resolve) => {
+    const element = document.getElementById('calculator');
+    let pressedAt = 0;
+    document.getElementById('face').addEventListener('pointerup', (event) => { pressedAt = event.timeStamp; }, { capture: true, once: true });
+    new MutationObserver((_, observer) => {
+      if (element.dataset.state !== 'running') {
+        observer.disconnect();
+        resolve(performance.now() - pressedAt);
+      }
+    }).observe(element, { attributes: true, attributeFilter: ['data-state'] });
+  }));
+  await click('R/S');
+  const ms = await latency;
+  assert.equal(await calculator('state'), 'stopped');
+  await click('RCL', '0', '0');
+  assert.ok(Number(await calculator('display')) > 1000, 'the loop ran');
+  console.log(`# R/S: from the click to the display showing the stopped run: ${ms.toFixed(1)} ms`);
+});
+
+test('the program is kept over a reload and carried by a Share address', async () => {
+  assert.deepEqual(await loadListing('LBL A\n2 * 21 =\nR/S\n'), []);
+  const listing = await page.$eval('#listing', (element) => element.value);
+  await page.click('#share');
+  await page.waitForFunction(() => location.hash.startsWith('#program='));
+  const shared = page.url();
+
+  await page.reload();
+  await page.waitForSelector('#calculator[data-ready="true"]');
+  await page.click('#tab-program');
+  assert.equal(await page.$eval('#listing', (element) => element.value), listing, 'kept over a reload');
+
+  assert.deepEqual(await loadListing('LBL A\n5 =\nR/S\n'), []);
+  await page.goto('about:blank');
+  await page.goto(shared);
+  await page.waitForSelector('#calculator[data-ready="true"]');
+  await click('CLR', 'A');
+  await waitForState('stopped');
+  assert.equal((await calculator('display')).trim(), '42.', 'the shared program, not the one kept');
+  assert.equal(new URL(page.url()).hash, '', 'the address forgets the program once it is loaded');
+});
+
+test('no error in the browser console', () => {
+  assert.deepEqual(errors, []);
+});
+
+test('speed of the counting loop in the browser and natively', async () => {
+  const count = 2_000_000;
+  const browser = await page.evaluate((count) => {
+    const { engine } = window.norvane;
+    const rates = [];
+    for (let run = 0; run < 5; ++run) {
+      const start = performance.now();
+      const steps = engine.benchCountingLoop(count);
+      rates.push(steps / ((performance.now() - start) / 1000));
+    }
+    return rates.sort((a, b) => a - b)[2];
+  }, count);
+  let line = `# counting loop, median of 5: browser ${(browser / 1e6).toFixed(1)} M steps/s`;
+  if (nativeBench) {
+    const report = JSON.parse(execFileSync(nativeBench, ['--benchmark_filter=^CountingLoop$', '--benchmark_format=json',
+      '--benchmark_repetitions=5', '--benchmark_report_aggregates_only=true'], { encoding: 'utf8' }));
+    const native = report.benchmarks.find((b) => b.aggregate_name === 'median')['steps/s'];
+    line += `, native ${(native / 1e6).toFixed(1)} M steps/s, browser/native ${(browser / native).toFixed(2)}`;
+  }
+  console.log(line);
+});
