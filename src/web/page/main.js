@@ -52,6 +52,10 @@ async function start() {
     afterKey();
   });
 
+  // Attributes written only when they change, so that observers see changes.
+  const setData = (values) => {
+    for (const [name, value] of Object.entries(values)) if (calculator.dataset[name] !== value) calculator.dataset[name] = value;
+  };
   let shownText = null;
   function update() {
     tape.add(engine.takePrinted());
@@ -65,12 +69,13 @@ async function start() {
     };
     view.draw(state);
     const status = runner.running ? (runner.pausing ? 'paused' : 'running') : display.error ? 'error' : 'stopped';
-    calculator.dataset.state = status;
-    calculator.dataset.display = display.text;
-    calculator.dataset.exponent = String(display.exponent);
-    calculator.dataset.indicators = [display.second && '2nd', display.inv && 'INV', ['DEG', 'RAD', 'GRAD'][display.angle]]
-      .filter(Boolean)
-      .join(' ');
+    const indicators = [display.second && '2nd', display.inv && 'INV', ['DEG', 'RAD', 'GRAD'][display.angle]];
+    setData({
+      state: status,
+      display: display.text,
+      exponent: String(display.exponent),
+      indicators: indicators.filter(Boolean).join(' '),
+    });
     const spokenText = runner.running && !runner.pausing ? 'Running' : display.error ? `Error ${display.text}` : display.text;
     if (spokenText !== shownText) {
       spoken.textContent = spokenText;
