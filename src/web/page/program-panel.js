@@ -44,7 +44,9 @@ export class ProgramPanel {
     this.errors.replaceChildren(
       ...errors.map(({ line, message }) => {
         const item = document.createElement('li');
-        item.textContent = line > 0 ? `Line ${line}: ${message}` : message;
+        // The reader's message names its line already, most of the time.
+        const named = line <= 0 || /^line \d/i.test(message);
+        item.textContent = named ? message[0].toUpperCase() + message.slice(1) : `Line ${line}: ${message}`;
         item.dataset.line = line;
         item.addEventListener('click', () => this.selectLine(line));
         return item;
