@@ -7,6 +7,7 @@ const kMaxLines = 5000;
 export class Tape {
   constructor(element) {
     this.element = element;
+    this.ink = element.querySelector('.ink');
     this.lines = [];
     document.getElementById('tape-clear').addEventListener('click', () => this.clear());
     document.getElementById('tape-save').addEventListener('click', () =>
@@ -17,12 +18,14 @@ export class Tape {
     if (!lines.length) return;
     this.lines.push(...lines);
     if (this.lines.length > kMaxLines) this.lines.splice(0, this.lines.length - kMaxLines);
-    this.element.textContent = this.lines.join('\n');
+    this.ink.textContent = this.lines.join('\n');
+    delete this.element.dataset.empty;
     this.element.scrollTop = this.element.scrollHeight;
   }
 
   clear() {
     this.lines = [];
-    this.element.textContent = '';
+    this.ink.textContent = '';
+    this.element.dataset.empty = '';
   }
 }
