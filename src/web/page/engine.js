@@ -67,7 +67,11 @@ export async function openEngine() {
     takeReports: () => drain(m._nv_next_report),
 
     saveProgram: () => result(m._nv_save_program()),
-    loadProgram: (bytes) => withBytes(bytes, (pointer, size) => m._nv_load_program(pointer, size, 0, 0)) === 1,
+    // name: the file's, for the report when it is refused.
+    loadProgram: (bytes, name = '') =>
+      withBytes(bytes, (pointer, size) =>
+        withBytes(new TextEncoder().encode(`${name}\0`), (namePointer) =>
+          m._nv_load_program(pointer, size, 0, 0, name ? namePointer : 0))) === 1,
     // [] when loaded, else the reader's errors with their lines.
     loadListing(listing) {
       const bytes = new TextEncoder().encode(listing);

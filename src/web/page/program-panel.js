@@ -64,13 +64,12 @@ export class ProgramPanel {
   async open() {
     const file = await chooseFile(document.getElementById('file-input'));
     if (/\.ti$/i.test(file.name)) {
-      if (this.engine.loadProgram(new Uint8Array(await file.arrayBuffer()))) {
+      // A refused file is reported by the engine, with its reason.
+      if (this.engine.loadProgram(new Uint8Array(await file.arrayBuffer()), file.name)) {
         this.refresh();
         this.say(`Opened ${file.name}.`);
-        this.onLoaded();
-      } else {
-        this.say(`${file.name} is not a program file.`);
       }
+      this.onLoaded();
       return;
     }
     this.text.value = await file.text();
