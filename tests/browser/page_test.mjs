@@ -42,13 +42,13 @@ async function keyCentre(name) {
   const [column, row] = kKeys[name];
   return page.evaluate(
     (column, row) => {
-      const { geometry } = window.norvane.engine;
-      const k = geometry.keys;
+      const { client, skin, keys } = window.norvane.engine.geometry;
+      const key = keys.find((k) => k.column === column && k.row === row);
       const box = document.getElementById('face').getBoundingClientRect();
-      const scale = box.width / geometry.skin.width;
+      const scale = box.width / client.width;
       return {
-        x: box.left + (k.columns[column] + k.width / 2) * scale,
-        y: box.top + (k.rows[row] + k.height / 2) * scale,
+        x: box.left + (skin.x + key.x + key.width / 2) * scale,
+        y: box.top + (skin.y + key.y + key.height / 2) * scale,
       };
     },
     column,
@@ -74,14 +74,15 @@ async function waitForState(state) {
 function readLed() {
   return page.evaluate(() => {
     const { engine, view } = window.norvane;
-    const { display, led, skin } = engine.geometry;
+    const { client, skin, display, led } = engine.geometry;
     const canvas = document.getElementById('face');
-    const k = canvas.width / skin.width;
+    const k = canvas.width / client.width;
+    const top = skin.y + display.y;
     const context = canvas.getContext('2d', { willReadFrequently: true });
     const scratch = new OffscreenCanvas(Math.ceil(led.glyphWidth * k), Math.ceil(display.height * k));
     const drawn = scratch.getContext('2d', { willReadFrequently: true });
-    const pixels = (source, x, width) =>
-      source.getImageData(Math.round(x * k), Math.round(display.y * k), Math.round(width * k), Math.round(display.height * k)).data;
+    const size = (width) => [Math.round(width * k), Math.round(display.height * k)];
+    const pixels = (x, width) => context.getImageData(Math.round(x * k), Math.round(top * k), ...size(width)).data;
     const picture = (stripX, width) => {
       drawn.setTransform(k, 0, 0, k, 0, 0);
       drawn.fillStyle = '#000';
@@ -91,18 +92,21 @@ function readLed() {
         drawn.drawImage(view.art.glyphs, stripX * s, 0, width * s, led.glyphHeight * s, 0, 0, width, led.glyphHeight);
       }
       drawn.setTransform(1, 0, 0, 1, 0, 0);
-      return drawn.getImageData(0, 0, Math.round(width * k), Math.round(display.height * k)).data;
+      return drawn.getImageData(0, 0, ...size(width)).data;
     };
     const distance = (a, b) => a.reduce((sum, value, i) => sum + Math.abs(value - b[i]), 0);
-    const candidates = [[' ', picture(null, led.glyphWidth)], ...Object.entries(led.glyphs).map(([glyph, x]) => [glyph, picture(x, led.glyphWidth)])];
-    const dark = picture(null, led.pointWidth);
-    const point = picture(led.pointStripX, led.pointWidth);
+    // The glyph strip holds the minus, the ten digits in order and the bracket.
+    const glyphs = [['-', led.strip.minus], ['[', led.strip.bracket]];
+    for (let digit = 0; digit < 10; ++digit) glyphs.push([String(digit), led.strip.digits + digit * led.glyphWidth]);
+    const candidates = [[' ', picture(null, led.glyphWidth)], ...glyphs.map(([glyph, x]) => [glyph, picture(x, led.glyphWidth)])];
+    const dark = picture(null, led.strip.pointWidth);
+    const point = picture(led.strip.point, led.strip.pointWidth);
     let text = '';
     for (let cell = 0; cell < led.cells; ++cell) {
-      const x = display.x + cell * led.pitch;
-      const seen = pixels(context, x, led.glyphWidth);
+      const x = skin.x + display.x + cell * led.pitch;
+      const seen = pixels(x, led.glyphWidth);
       text += candidates.reduce((best, c) => (distance(seen, c[1]) < distance(seen, best[1]) ? c : best))[0];
-      const gap = pixels(context, x + led.pointOffset, led.pointWidth);
+      const gap = pixels(x + led.pointOffset, led.strip.pointWidth);
       if (distance(gap, point) < distance(gap, dark)) text += '.';
     }
     return text.trim();

@@ -7,6 +7,9 @@
 import createNorvane from './norvane.js';
 
 const kRunStates = ['stopped', 'running', 'paused'];
+const kLibraryPrograms = 25;
+// How long a Pause shows the display, and the period of an error's blinking.
+const kTimings = { pauseMs: 500, blinkMs: 200 };
 const kError = 1;
 const kInv = 16;
 
@@ -36,7 +39,7 @@ export async function openEngine() {
 
   const engine = {
     geometry,
-    timings: { pauseMs: geometry.timings.pauseMs, blinkMs: geometry.timings.blinkMs },
+    timings: kTimings,
 
     keyAt: (x, y) => key(m._nvf_key_at(Math.floor(x), Math.floor(y))),
     keyForCharacter: (character) => key(m._nvf_key_for_character(character)),
@@ -89,7 +92,7 @@ export async function openEngine() {
     selectProgram: (number) => m._nv_select_program(number),
     library() {
       const programs = [];
-      for (let number = 1; number <= geometry.libraryPrograms; ++number) {
+      for (let number = 1; number <= kLibraryPrograms; ++number) {
         const strip = json(m._nvf_strip_json(number));
         programs.push({
           number,

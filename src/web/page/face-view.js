@@ -1,13 +1,22 @@
-// Draws the calculator on its canvas: the face with its outline as the
-// shape, the key being pressed, the indicators, the LED display and the
-// label strip. Pictures come at the art scale nearest above the canvas's
-// device pixels per skin pixel, as the desktop program chooses them.
+// Draws the calculator on its canvas, laid out as the face library's
+// geometry says: the face with its outline as the shape, the key being
+// pressed, the indicators, the LED display and the label strip. The canvas
+// is the desktop window's client area; pictures come at the art scale
+// nearest above its device pixels per client pixel, as the desktop chooses.
 
 const kTitleFont = 'bold 13px "Liberation Sans", Arial, sans-serif';
 const kLabelFont = '13px "Liberation Sans", Arial, sans-serif';
 const kSmallFont = '9px "Liberation Sans", Arial, sans-serif';
 const kSymbolFont = '13px "DejaVu Sans", "Liberation Sans", Arial, sans-serif';
 const kSmallSymbolFont = '9px "DejaVu Sans", "Liberation Sans", Arial, sans-serif';
+// The scales the pictures are drawn at (face.jpg, face@1.5x.jpg ...).
+const kArtScales = [1, 1.5, 2, 3];
+// The label strip's look.
+const kStripInk = 'rgb(205, 111, 31)';
+const kStripBackground = 'rgb(16, 16, 16)';
+const kStripKeys = 5;
+const kStripIndent = 10;
+const kStripLabelRightEdge = 320;
 
 function loadImage(url) {
   return new Promise((resolve, reject) => {
@@ -26,8 +35,8 @@ function atScale(name, scale) {
 
 // The smallest drawn scale at least the wanted one, so that pictures are
 // reduced, never enlarged.
-export function artScaleFor(scales, wanted) {
-  return scales.find((scale) => scale >= wanted - 0.001) ?? scales[scales.length - 1];
+function artScaleFor(wanted) {
+  return kArtScales.find((scale) => scale >= wanted - 0.001) ?? kArtScales[kArtScales.length - 1];
 }
 
 // The face cut out by its outline, which is blue outside the calculator.
@@ -64,9 +73,9 @@ export class FaceView {
     this.loading = null;
   }
 
-  // Loads the pictures for a number of device pixels per skin pixel.
-  async useScale(devicePerSkin) {
-    const scale = artScaleFor(this.geometry.artScales, devicePerSkin);
+  // Loads the pictures for a number of device pixels per client pixel.
+  async useScale(devicePerClient) {
+    const scale = artScaleFor(devicePerClient);
     if (scale === this.artScale) return;
     const base = this.skinBase;
     const [face, indicators, glyphs] = await Promise.all([
@@ -80,7 +89,7 @@ export class FaceView {
 
   // Sizes the canvas to cssWidth and its backing store to the screen's pixels.
   resize(cssWidth, devicePixelRatio) {
-    const { width, height } = this.geometry.skin;
+    const { width, height } = this.geometry.client;
     const cssHeight = (cssWidth * height) / width;
     this.canvas.style.width = `${cssWidth}px`;
     this.canvas.style.height = `${cssHeight}px`;
@@ -89,29 +98,34 @@ export class FaceView {
     return this.canvas.width / width;
   }
 
-  // A point in CSS pixels of the canvas, in skin pixels.
-  toSkin(cssX, cssY) {
+  // A point in CSS pixels of the page, in client pixels.
+  toClient(cssX, cssY) {
     const box = this.canvas.getBoundingClientRect();
-    const { width, height } = this.geometry.skin;
+    const { width, height } = this.geometry.client;
     return { x: ((cssX - box.left) * width) / box.width, y: ((cssY - box.top) * height) / box.height };
   }
 
-  // Draws a part of a picture drawn at the art scale (source in skin pixels).
+  // Draws a part of a picture drawn at the art scale (source in its 1 times pixels).
   drawPart(picture, sx, sy, sw, sh, dx, dy, dw = sw, dh = sh) {
     const s = this.artScale;
     this.context.drawImage(picture, sx * s, sy * s, sw * s, sh * s, dx, dy, dw, dh);
   }
 
+  // A rectangle of the face in client pixels.
+  onFace(x, y) {
+    const skin = this.geometry.skin;
+    return [skin.x + x, skin.y + y];
+  }
+
   draw(state) {
     if (!this.art) return;
     const context = this.context;
-    const g = this.geometry;
-    context.setTransform(this.canvas.width / g.skin.width, 0, 0, this.canvas.height / g.skin.height, 0, 0);
+    const { client, skin } = this.geometry;
+    context.setTransform(this.canvas.width / client.width, 0, 0, this.canvas.height / client.height, 0, 0);
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = 'high';
-    context.clearRect(0, 0, g.skin.width, g.skin.height);
-    const face = this.art.face;
-    this.drawPart(face, 0, 0, g.skin.width, g.skin.height, 0, 0);
+    context.clearRect(0, 0, client.width, client.height);
+    this.drawPart(this.art.face, 0, 0, skin.width, skin.height, skin.x, skin.y);
     if (state.pressed) this.drawPressedKey(state.pressed);
     this.drawIndicators(state);
     this.drawDisplay(state);
@@ -120,25 +134,27 @@ export class FaceView {
 
   // The pressed key's picture moves down and right.
   drawPressedKey({ column, row }) {
-    const k = this.geometry.keys;
-    const x = k.columns[column] + k.picture.dx;
-    const y = k.rows[row] + k.picture.dy;
-    const shift = k.picture.shift;
+    const key = this.geometry.keys.find((k) => k.column === column && k.row === row);
+    const picture = this.geometry.keyPicture;
+    const [x, y] = [key.x + picture.x, key.y + picture.y];
+    const shift = picture.pressShift;
+    const [cx, cy] = this.onFace(x, y);
     this.context.save();
     this.context.beginPath();
-    this.context.rect(x, y, k.picture.width, k.picture.height);
+    this.context.rect(cx, cy, picture.width, picture.height);
     this.context.clip();
-    this.drawPart(this.art.face, x - shift, y - shift, k.picture.width, k.picture.height, x, y);
+    this.drawPart(this.art.face, x - shift, y - shift, picture.width, picture.height, cx, cy);
     this.context.restore();
   }
 
   drawIndicators(state) {
     const ind = this.geometry.indicators;
     const cell = (c, lit) => {
-      if (lit) this.drawPart(this.art.indicators, c.sourceX, 0, c.width, ind.height, c.x, ind.y);
+      const [x, y] = this.onFace(c.x, ind.top);
+      if (lit) this.drawPart(this.art.indicators, c.stripX, 0, c.width, ind.height, x, y);
       else {
         this.context.fillStyle = '#000';
-        this.context.fillRect(c.x, ind.y, c.width, ind.height);
+        this.context.fillRect(x, y, c.width, ind.height);
       }
     };
     cell(ind.second, state.second);
@@ -149,27 +165,29 @@ export class FaceView {
   drawDisplay(state) {
     const d = this.geometry.display;
     const led = this.geometry.led;
+    const [left, top] = this.onFace(d.x, d.y);
     this.context.fillStyle = '#000';
-    this.context.fillRect(d.x, d.y, d.width, d.height);
+    this.context.fillRect(left, top, d.width, d.height);
     if (!state.displayShown) return;
     state.cells.forEach((cell, i) => {
-      const x = d.x + i * led.pitch;
-      if (cell.stripX >= 0) this.drawPart(this.art.glyphs, cell.stripX, 0, led.glyphWidth, led.glyphHeight, x, d.y);
+      const x = left + i * led.pitch;
+      if (cell.stripX >= 0) this.drawPart(this.art.glyphs, cell.stripX, 0, led.glyphWidth, led.glyphHeight, x, top);
       if (cell.point)
-        this.drawPart(this.art.glyphs, led.pointStripX, 0, led.pointWidth, led.glyphHeight, x + led.pointOffset, d.y);
+        this.drawPart(this.art.glyphs, led.strip.point, 0, led.strip.pointWidth, led.glyphHeight, x + led.pointOffset, top);
     });
   }
 
   drawStrip(strip) {
-    const s = this.geometry.strip;
+    const s = this.geometry.labelStrip;
+    const [left, top] = this.onFace(s.x, s.y);
     const context = this.context;
     context.save();
-    context.fillStyle = s.background;
+    context.fillStyle = kStripBackground;
     context.beginPath();
-    context.roundRect(s.x, s.y, s.width, s.height, 5);
+    context.roundRect(left, top, s.width, s.height, 5);
     context.fill();
-    context.strokeStyle = s.ink;
-    context.fillStyle = s.ink;
+    context.strokeStyle = kStripInk;
+    context.fillStyle = kStripInk;
     context.lineWidth = 1;
     context.textBaseline = 'top';
     const line = (x1, y1, x2, y2) => {
@@ -179,25 +197,25 @@ export class FaceView {
       context.stroke();
     };
     for (let band = 1; band <= 2; ++band) {
-      const top = s.y + s.bandHeight * band;
-      line(s.x, top, s.x + s.width - 1, top);
+      const bandTop = top + s.bandHeight * band;
+      line(left, bandTop, left + s.width - 1, bandTop);
       if (strip.lines[band - 1]) {
         context.font = kTitleFont;
-        context.fillText(strip.lines[band - 1], s.x + s.indent, top + 3);
+        context.fillText(strip.lines[band - 1], left + kStripIndent, bandTop + 3);
         continue;
       }
-      for (let k = 1; k < s.keys; ++k) line(s.x + s.cellWidth * k, top, s.x + s.cellWidth * k, top + s.bandHeight);
-      for (let key = 0; key < s.keys; ++key) {
+      for (let k = 1; k < kStripKeys; ++k) line(left + s.cellWidth * k, bandTop, left + s.cellWidth * k, bandTop + s.bandHeight);
+      for (let key = 0; key < kStripKeys; ++key) {
         const runs = strip.labels[key * 2 + band - 1];
         if (!runs.length) continue;
         const width = this.measureRuns(runs);
-        this.drawRuns(runs, s.x + s.cellWidth * key + Math.trunc((s.cellWidth - width) / 2), top + 3);
+        this.drawRuns(runs, left + s.cellWidth * key + Math.trunc((s.cellWidth - width) / 2), bandTop + 3);
       }
     }
     context.font = kTitleFont;
-    context.fillText(strip.title, s.x + s.indent, s.y + 4);
+    context.fillText(strip.title, left + kStripIndent, top + 4);
     context.textAlign = 'right';
-    context.fillText(strip.programLabel, s.x + s.labelRightEdge, s.y + 4);
+    context.fillText(strip.programLabel, left + kStripLabelRightEdge, top + 4);
     context.restore();
   }
 

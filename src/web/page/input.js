@@ -19,7 +19,7 @@ export function attachInput({ canvas, view, engine, onKey, onPressedChanged }) {
 
   canvas.addEventListener('pointerdown', (event) => {
     if (event.button !== 0) return;
-    const at = view.toSkin(event.clientX, event.clientY);
+    const at = view.toClient(event.clientX, event.clientY);
     const key = engine.keyAt(at.x, at.y);
     if (!key) return;
     event.preventDefault();
@@ -33,7 +33,7 @@ export function attachInput({ canvas, view, engine, onKey, onPressedChanged }) {
     const key = pressed;
     setPressed(null);
     // Released off the key: nothing happens, as with a real key.
-    const at = view.toSkin(event.clientX, event.clientY);
+    const at = view.toClient(event.clientX, event.clientY);
     const under = engine.keyAt(at.x, at.y);
     if (under && under.column === key.column && under.row === key.row) give(key);
   });

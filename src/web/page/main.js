@@ -109,15 +109,14 @@ async function start() {
   });
 
   // The canvas fills the column's height on a wide screen and the width on a phone.
-  const { width, height } = engine.geometry.skin;
+  const { width, height } = engine.geometry.client;
   async function fit() {
     const column = document.querySelector('.calculator-column');
     const wide = innerWidth > 700;
     const room = wide ? Math.min(innerHeight - 60, height) * (width / height) : Math.min(innerWidth - 16, width * 1.25);
     const cssWidth = Math.max(180, Math.floor(room));
     column.style.width = `${cssWidth}px`;
-    const devicePerSkin = view.resize(cssWidth, devicePixelRatio);
-    await view.useScale(devicePerSkin);
+    await view.useScale(view.resize(cssWidth, devicePixelRatio));
     update();
   }
   addEventListener('resize', fit);
