@@ -237,7 +237,7 @@ export class FaceView {
   drawRuns(runs, x, y) {
     for (const run of runs) {
       this.context.font = this.runFont(run);
-      const drop = run.script === 'subscript' ? 7 : run.script === 'smaller' ? 3 : 0;
+      const drop = run.script === 'subscript' ? 8 : run.script === 'smaller' ? 3 : 0;
       this.context.fillText(run.text, x, y + drop);
       if (run.advance) x += this.context.measureText(run.text).width;
     }
