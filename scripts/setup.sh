@@ -2,8 +2,8 @@
 # Shared set-up of run.sh and test.sh: installs the Debian packages Norvane
 # needs (only those missing, so a second run is quick), then configures and
 # builds. "setup.sh main" builds the program; "setup.sh web" adds the web
-# edition (build-web, with emscripten); "setup.sh all" adds both the web
-# edition and the sanitizer build of the tests.
+# edition (build-web, with emscripten, and the browser tests' puppeteer-core);
+# "setup.sh all" adds both the web edition and the sanitizer build of the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-main}
@@ -16,7 +16,11 @@ packages=(
   qt6-svg-dev help2man dpkg-dev file lintian desktop-file-utils appstream
   libxml2-utils shared-mime-info libglib2.0-bin
 )
-[ "$mode" = main ] || packages+=(emscripten nodejs)
+if [ "$mode" != main ]; then
+  packages+=(emscripten nodejs chromium)
+  # Debian's nodejs comes without npm; some others carry their own.
+  command -v npm >/dev/null || packages+=(npm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -46,4 +50,8 @@ if [ "$mode" != main ]; then
   NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DNORVANE_WEB=ON \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
+  # From the lock file; it drives the system's Chromium and downloads no browser.
+  if [ tests/browser/package-lock.json -nt tests/browser/node_modules ]; then
+    (cd tests/browser && npm ci --no-audit --no-fund)
+  fi
 fi
