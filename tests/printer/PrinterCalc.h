@@ -5,9 +5,9 @@
 #include "KeyScript.h"
 #include "RecordingHost.h"
 #include "core/CCalc.h"
+#include "storage/TextCodec.h"
 
 #include <cstdint>
-#include <cwchar>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -26,12 +26,7 @@ struct PrinterCalc {
 
     PrinterCalc() { calc.SetHost(&host); }
 
-    // Plain ASCII paths only: the library cannot widen anything else.
-    void SetPrintFile(const std::filesystem::path& path) { SetPrintFile(path.wstring()); }
-    void SetPrintFile(const std::wstring& wide)
-    {
-        std::wcsncpy(calc.printFilePath, wide.c_str(), CCalc::PathLength - 1);
-    }
+    void SetPrintFile(const std::filesystem::path& path) { calc.SetPrintFile(storage::WideFromPath(path)); }
     void Keys(const std::string& script) { keyscript::Type(calc, script); }
     void Program(std::initializer_list<int> steps, int at = 0)
     {

@@ -87,7 +87,7 @@ TEST(PrintFile, NonAsciiFileNames)
 {
     ScratchFolder folder;
     PrinterCalc p;
-    p.SetPrintFile(folder.path().wstring() + L"/impression \u00E9t\u00E9.txt");
+    p.calc.SetPrintFile(folder.path().wstring() + L"/impression \u00E9t\u00E9.txt");
     CPrinter(p.calc).Advance();
     EXPECT_EQ(ScratchFolder::Read(folder / "impression \u00E9t\u00E9.txt"), Utf16(L"\r\n", true));
 }

@@ -1,9 +1,6 @@
 #pragma once
 // A calculator whose host records messages, writing into a fresh folder.
 
-#include <algorithm>
-#include <string>
-
 #include "core/CCalc.h"
 #include "storage/TextCodec.h"
 #include "RecordingHost.h"
@@ -18,9 +15,5 @@ struct CalcInFolder {
         calc.host = &host;
         SetWriteFolder(folder.path());
     }
-    void SetWriteFolder(const std::filesystem::path& path) {
-        const std::wstring text = storage::WideFromPath(path);
-        std::fill(std::begin(calc.writeFolderPath), std::end(calc.writeFolderPath), L'\0');
-        std::copy_n(text.begin(), std::min<std::size_t>(text.size(), CCalc::PathLength - 1), calc.writeFolderPath);
-    }
+    void SetWriteFolder(const std::filesystem::path& path) { calc.SetWriteFolder(storage::WideFromPath(path)); }
 };
