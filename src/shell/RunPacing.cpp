@@ -5,6 +5,7 @@
 #include "shell/CMainWnd.h"
 
 #include "core/CCalc.h"
+#include "face/RunPacer.h"
 #include "shell/Settings.h"
 
 #include <algorithm>
@@ -13,31 +14,43 @@ namespace {
 // Steps between two looks at the clock inside a slice.
 constexpr int kStepsPerClockCheck = 64;
 
-int Milliseconds(uint32_t setting)
+int Milliseconds(int64_t ms)
 {
-    return static_cast<int>(std::min<uint32_t>(setting, INT32_MAX));
+    return static_cast<int>(std::clamp<int64_t>(ms, 0, INT32_MAX));
+}
+
+RunPacer Pacer()
+{
+    const Settings& settings = TheSettings();
+    return RunPacer({settings.DelaiRun, settings.DureePauseCourte, settings.DureePauseLongue,
+                     settings.DureeClignotement});
 }
 }  // namespace
 
 void CMainWnd::ExecuteStep(bool singleStep)
 {
     lastKeyTick = Now();
+    const RunPacer pacer = Pacer();
     if (calc.mode == CCalc::ModeRun) {
-        if (singleStep || GtoKeyHeld() || TheSettings().DelaiRun > 0)
+        if (singleStep || pacer.OneStepPerTurn(GtoKeyHeld()))
             calc.StepProgram();
         else
             RunSlice();
     } else if (singleStep && calc.mode == CCalc::ModeCalculate) {
         calc.ProcessKey(Key::Sst);
     }
-    if (calc.mode != CCalc::ModeRun) {
+    const Pace pace = pacer.AfterTurn(calc.mode == CCalc::ModeRun, calc.pauseRequest, GtoKeyHeld(),
+                                      Now() - lastKeyTick);
+    switch (pace.kind) {
+    case PaceKind::Stopped:
         RunStopped();
-    } else if (calc.pauseRequest) {
-        PauseRun(Milliseconds(TheSettings().DureePauseLongue));
-    } else if (GtoKeyHeld()) {
-        PauseRun(Milliseconds(TheSettings().DureePauseCourte));
-    } else {
+        break;
+    case PaceKind::Paused:
+        PauseRun(Milliseconds(pace.waitMs));
+        break;
+    case PaceKind::Running:
         PumpUntilDue();
+        break;
     }
 }
 
@@ -54,8 +67,7 @@ void CMainWnd::PumpUntilDue()
 {
     if (!runPending_ || pausing_)
         return;
-    const qint64 due = lastKeyTick + TheSettings().DelaiRun;
-    PostStep(static_cast<int>(std::clamp<qint64>(due - Now(), 0, INT32_MAX)));
+    PostStep(Milliseconds(Pacer().WaitBeforeNextTurn(Now() - lastKeyTick)));
 }
 
 void CMainWnd::PostStep(int delay)
