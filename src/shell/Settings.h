@@ -2,6 +2,7 @@
 // The program's persisted settings. Loaded once at start-up and saved once
 // at exit; the options dialog and the main window change them in between.
 
+#include "face/RunPacer.h"
 #include "face/ZoomSteps.h"
 
 #include <QString>
@@ -14,10 +15,10 @@ struct Settings {
 
     QString PrintFile;
     QString WriteFolder;
-    uint32_t DelaiRun = 0;
-    uint32_t DureePauseCourte = 50;
-    uint32_t DureePauseLongue = 500;
-    uint32_t DureeClignotement = 200;
+    uint32_t DelaiRun = PacingTimes{}.stepDelayMs;
+    uint32_t DureePauseCourte = PacingTimes{}.shortPauseMs;
+    uint32_t DureePauseLongue = PacingTimes{}.longPauseMs;
+    uint32_t DureeClignotement = PacingTimes{}.blinkMs;
     int32_t Gauche = 100;
     int32_t Haut = 100;
     // The calculator window's zoom in percent, one of kZoomSteps.

@@ -9,6 +9,7 @@
 #include "face/KeyLayout.h"
 #include "face/LabelMarkup.h"
 #include "face/LedCells.h"
+#include "face/RunPacer.h"
 #include "face/SkinGeometryJson.h"
 #include "storage/TextCodec.h"
 #include "web/WebCalc.h"
@@ -16,6 +17,7 @@
 namespace {
 
 bool secondPending = false;
+const RunPacer pacer{PacingTimes{}};
 
 // A JSON string literal of UTF-8 text.
 std::string Quoted(std::string_view text)
@@ -132,6 +134,18 @@ EMSCRIPTEN_KEEPALIVE const char* nvf_strip_json(int program)
         json += (i > 3 ? "," : "") + LabelRunsJson(texts[i]);
     json += "]}";
     return json.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE double nvf_after_turn(int running, int pauseAsked)
+{
+    // The page has no held GTO and no step delay: it runs in frames.
+    const Pace pace = pacer.AfterTurn(running != 0, pauseAsked != 0, false, 0);
+    return pace.kind == PaceKind::Stopped ? -1.0 : static_cast<double>(pace.waitMs);
+}
+
+EMSCRIPTEN_KEEPALIVE int nvf_error_lit(double msSinceError)
+{
+    return pacer.ErrorLit(static_cast<int64_t>(msSinceError)) ? 1 : 0;
 }
 
 }

@@ -27,4 +27,11 @@ const char* nvf_led_cells(int showWhileRunning);
 // a run being {"text":..,"symbol":..,"script":..,"advance":..}.
 const char* nvf_strip_json(int program);
 
+// The pace of a run at the desktop's default times, after a turn of it
+// (running: the run goes on; pauseAsked: it ended in a Pause): -1 when it
+// stopped, else the milliseconds to wait before the next turn.
+double nvf_after_turn(int running, int pauseAsked);
+// Whether an error display is lit msSinceError after it began to blink.
+int nvf_error_lit(double msSinceError);
+
 }

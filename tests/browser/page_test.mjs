@@ -187,6 +187,25 @@ test('R/S stops a running loop within a frame or so', async () => {
     `longest ${stops[4].toFixed(1)} ms of 5`);
 });
 
+test('a Pause holds the display, and an error blinks', async () => {
+  assert.deepEqual(await loadListing('LBL A\n7 PAUSE\nCLR 8 R/S\n'), []);
+  await click('CLR', 'A');
+  await waitForState('paused');
+  assert.equal((await calculator('display')).trim(), '7', 'the paused display');
+  await waitForState('stopped');
+  assert.equal((await calculator('display')).trim(), '8');
+
+  await click('CLR', '1', '÷', '0', '=');
+  assert.equal(await calculator('state'), 'error');
+  const seen = new Set();
+  for (let look = 0; look < 100 && seen.size < 2; ++look) {
+    seen.add(await readLed());
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+  assert.deepEqual([...seen].sort(), ['', '9.9999999 99'], 'lit and dark in turn');
+  await click('CLR');
+});
+
 test('the program is kept over a reload and carried by a Share address', async () => {
   assert.deepEqual(await loadListing('LBL A\n2 * 21 =\nR/S\n'), []);
   const listing = await page.$eval('#listing', (element) => element.value);

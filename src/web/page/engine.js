@@ -8,8 +8,6 @@ import createNorvane from './norvane.js';
 
 const kRunStates = ['stopped', 'running', 'paused'];
 const kLibraryPrograms = 25;
-// How long a Pause shows the display, and the period of an error's blinking.
-const kTimings = { pauseMs: 500, blinkMs: 200 };
 const kError = 1;
 const kInv = 16;
 
@@ -39,7 +37,6 @@ export async function openEngine() {
 
   const engine = {
     geometry,
-    timings: kTimings,
 
     keyAt: (x, y) => key(m._nvf_key_at(Math.floor(x), Math.floor(y))),
     keyForCharacter: (character) => key(m._nvf_key_for_character(character)),
@@ -48,6 +45,13 @@ export async function openEngine() {
     isRunning: () => m._nv_run_state() !== 0,
     runFor: (milliseconds) => kRunStates[m._nv_run_for(milliseconds)],
     runSteps: (steps) => kRunStates[m._nv_run_steps(steps)],
+    // After a slice in the given state: null when the run stopped, else the
+    // milliseconds to hold the display before the next slice (a Pause).
+    afterSlice(state) {
+      const wait = m._nvf_after_turn(state !== 'stopped' ? 1 : 0, state === 'paused' ? 1 : 0);
+      return wait < 0 ? null : wait;
+    },
+    errorLit: (msSinceError) => m._nvf_error_lit(msSinceError) !== 0,
     errorShown: () => (m._nv_indicators() & kError) !== 0,
 
     display(showWhileRunning) {

@@ -27,7 +27,7 @@ async function start() {
   const kept = loadKept();
   if (kept && !engine.restoreState(kept)) console.warn('The kept calculator could not be read; starting afresh.');
 
-  const runner = new Runner(engine, engine.timings, () => update());
+  const runner = new Runner(engine, () => update());
   const programPanel = new ProgramPanel(engine, () => afterKey());
   const libraryPanel = new LibraryPanel(engine, () => afterKey());
   attachTabs((id) => {

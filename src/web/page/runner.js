@@ -1,16 +1,15 @@
 // Paces the calculator in animation frames: a running program gets one
 // slice of engine time per frame, so the page keeps drawing and a click on
-// R/S is handled before the next slice; a pause holds the display for its
-// time, and an error makes the display blink.
+// R/S is handled before the next slice. How long a pause holds the display
+// and how the error display blinks are the face library's pace, the same
+// as on the desktop.
 
 // Most of a 60 Hz frame, leaving the rest to input and drawing.
 const kSliceMs = 11;
 
 export class Runner {
-  constructor(engine, { pauseMs, blinkMs }, onFrame) {
+  constructor(engine, onFrame) {
     this.engine = engine;
-    this.pauseMs = pauseMs;
-    this.blinkMs = blinkMs;
     this.onFrame = onFrame;
     this.pauseUntil = 0;
     this.blinkStart = 0;
@@ -50,13 +49,16 @@ export class Runner {
         this.pauseUntil = 0;
         this.showWhileRunning = false;
       }
-      if (!this.pausing && this.engine.runFor(kSliceMs) === 'paused') {
-        this.pauseUntil = now + this.pauseMs;
-        this.showWhileRunning = true;
+      if (!this.pausing) {
+        const wait = this.engine.afterSlice(this.engine.runFor(kSliceMs));
+        if (wait) {
+          this.pauseUntil = now + wait;
+          this.showWhileRunning = true;
+        }
       }
       if (!this.running) this.stopped(now);
     } else if (this.blinkStart) {
-      this.displayShown = Math.floor((now - this.blinkStart) / this.blinkMs) % 2 === 0;
+      this.displayShown = this.engine.errorLit(now - this.blinkStart);
     }
     this.onFrame();
     this.request();
