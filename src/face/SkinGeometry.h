@@ -60,7 +60,7 @@ inline constexpr IndicatorCell kInvIndicator{38, 26, 106};
 inline constexpr std::array<IndicatorCell, 3> kAngleIndicators{{{70, 46, 140}, {116, 46, 140}, {162, 46, 140}}};
 
 // The label strip over the card slot: a title band and two bands of five
-// cells.
+// cells, placed in the window's client area rather than on the skin.
 inline constexpr SkinRect kLabelStripArea{27, 181, 330, 63};
 inline constexpr int kLabelStripCellWidth = 66;
 inline constexpr int kLabelStripBandHeight = 21;

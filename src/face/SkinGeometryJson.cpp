@@ -78,7 +78,9 @@ std::string SkinGeometryJson()
                                .Add("inv", Cell(kInvIndicator))
                                .Add("angles", Array(angles))
                                .Text())
-        .Add("labelStrip", Rect(kLabelStripArea)
+        // The strip is placed in the client area; the JSON gives every place on the skin.
+        .Add("labelStrip", Rect({kLabelStripArea.x - kSkinOrigin.x, kLabelStripArea.y - kSkinOrigin.y,
+                                 kLabelStripArea.width, kLabelStripArea.height})
                                .Add("cellWidth", kLabelStripCellWidth)
                                .Add("bandHeight", kLabelStripBandHeight)
                                .Text())

@@ -17,7 +17,7 @@ TEST(SkinGeometry, JsonCarriesThePlaces)
         R"("display":{"x":48,"y":112,"width":282,"height":32})",
         R"("strip":{"width":218,"point":0,"pointWidth":2,"minus":2,"digits":20,"bracket":200})",
         R"("angles":[{"stripX":70,"width":46,"x":140},{"stripX":116,"width":46,"x":140},)",
-        R"("labelStrip":{"x":27,"y":181,"width":330,"height":63,"cellWidth":66,"bandHeight":21})",
+        R"("labelStrip":{"x":27,"y":180,"width":330,"height":63,"cellWidth":66,"bandHeight":21})",
         R"("keys":[{"column":0,"row":0,"x":50,"y":289,"width":40,"height":23},)",
         R"({"column":4,"row":8,"x":302,"y":689,"width":40,"height":23}]})",
     };
