@@ -9,6 +9,7 @@
 #include "instructions/CPile.h"
 #include "numbers/CNombre.h"
 #include "numbers/CSaisieNombre.h"
+#include "numbers/Format.h"
 
 #include <cstdint>
 #include <span>
@@ -38,17 +39,13 @@ public:
     static constexpr int Degrees = 0;
     static constexpr int Radians = 1;
     static constexpr int Grads = 2;
-    // displayFormat
-    static constexpr int FormatNormal = 0;
-    static constexpr int FormatScientific = 1;
-    static constexpr int FormatEngineering = 2;
     // fixDigits: 0..8 decimals, or this for none
     static constexpr int NoFixedDecimals = 9;
 
     // ---- state, in declaration order ----
     wchar_t memoTexts[MemoCount][MemoLength] = {};
     int32_t angleUnit = Degrees;
-    int32_t displayFormat = FormatNormal;
+    int32_t displayFormat = NormalMode;   // a DisplayMode
     int32_t mode = ModeCalculate;
     int errorFlag = 0;
     int32_t invFlag = 0;

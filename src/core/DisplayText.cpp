@@ -32,10 +32,7 @@ bool CCalc::FormatDisplayValue(const CNombre& value, wchar_t* buffer) const
             return true;
         }
     }
-    const int style = displayFormat == FormatScientific ? ScientificMode
-                    : displayFormat == FormatEngineering ? EngineeringMode
-                                                         : NormalMode;
-    const FormattedNumber formatted = Format(value, fixDigits, style);
+    const FormattedNumber formatted = Format(value, fixDigits, displayFormat);
     CopyText(buffer, formatted.text);
     return formatted.hasExponent;
 }

@@ -33,17 +33,17 @@ void CCalc::KeyEe(uint8_t)
         entry.LoadFromDisplay(text, hasExponent);
         entry.BeginExponent();
     }
-    if (displayFormat != FormatEngineering)
-        displayFormat = invFlag ? FormatNormal : FormatScientific;
+    if (displayFormat != EngineeringMode)
+        displayFormat = invFlag ? NormalMode : ScientificMode;
 }
 
 void CCalc::KeyEng(uint8_t)
 {
     TakeDisplayValue(false, true);
     if (!invFlag)
-        displayFormat = FormatEngineering;
-    else if (displayFormat == FormatEngineering)
-        displayFormat = FormatNormal;
+        displayFormat = EngineeringMode;
+    else if (displayFormat == EngineeringMode)
+        displayFormat = NormalMode;
 }
 
 void CCalc::KeyAngleUnit(uint8_t code)
@@ -76,8 +76,8 @@ void CCalc::KeyClr(uint8_t)
     entryActive = 1;
     entry.Reset();
     pile.Clear();
-    if (displayFormat == FormatScientific)
-        displayFormat = FormatNormal;
+    if (displayFormat == ScientificMode)
+        displayFormat = NormalMode;
 }
 
 void CCalc::KeyCp(uint8_t)

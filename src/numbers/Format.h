@@ -6,14 +6,16 @@
 #include "numbers/CNombre.h"
 
 #include <cstddef>
+#include <cstdint>
 
 // The fix setting that means "no fix": the floating form.
 inline constexpr int NoFix = 9;
 
-enum DisplayMode : int {
+// How the display writes numbers; CCalc::displayFormat holds one of these.
+enum DisplayMode : int32_t {
     NormalMode = 0,
     ScientificMode = 1,
-    EngineeringMode = 3,
+    EngineeringMode = 2,
 };
 
 struct FormattedNumber {

@@ -57,7 +57,7 @@ bool WebSession::RestoreState(std::span<const unsigned char> bytes)
     std::span<const unsigned char> program;
     std::span<const unsigned char> memo;
     const bool whole = bytes.size() >= kFirstPartAt && std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin()) &&
-                       bytes[kSettingsAt] <= CCalc::Grads && bytes[kSettingsAt + 1] <= CCalc::FormatEngineering &&
+                       bytes[kSettingsAt] <= CCalc::Grads && bytes[kSettingsAt + 1] <= EngineeringMode &&
                        bytes[kSettingsAt + 2] <= CCalc::NoFixedDecimals && TakePart(bytes, offset, program) &&
                        TakePart(bytes, offset, memo) && offset == bytes.size();
     if (!whole) {

@@ -213,9 +213,9 @@ TEST(Keyboard, ClearingKeys)
 
     // CLR ends the scientific format but not the engineering one.
     keyscript::Type(calc, "1 EE 3 CLR");
-    EXPECT_EQ(calc.displayFormat, CCalc::FormatNormal);
+    EXPECT_EQ(calc.displayFormat, NormalMode);
     keyscript::Type(calc, "ENG CLR");
-    EXPECT_EQ(calc.displayFormat, CCalc::FormatEngineering);
+    EXPECT_EQ(calc.displayFormat, EngineeringMode);
 }
 
 TEST(Keyboard, KeysWithoutEffectOutsideLearnMode)

@@ -133,7 +133,7 @@ TEST(Format, EngineeringWithTooFewDecimalsShowsTheWholeDigits)
 TEST(Format, OutOfRangeSettingsFallBack)
 {
     ExpectText(CNombre::Pi, 42, NormalMode, L"3.141592654");
-    ExpectText(CNombre::Pi, -1, 2, L"3.141592654");
+    ExpectText(CNombre::Pi, -1, 7, L"3.141592654");
     ExpectText(CNombre::DivisionByZero(), NoFix, NormalMode, L"1. 987");
 }
 

@@ -23,16 +23,16 @@ TEST(PrintValue, LineLayout)
         const wchar_t* line;
     };
     const Case cases[] = {
-        {"plain", L"1.5", CCalc::FormatNormal, CCalc::NoFixedDecimals, false, L"         1.5 "},
-        {"negative", L"-1234.7", CCalc::FormatNormal, CCalc::NoFixedDecimals, false,
+        {"plain", L"1.5", NormalMode, CCalc::NoFixedDecimals, false, L"         1.5 "},
+        {"negative", L"-1234.7", NormalMode, CCalc::NoFixedDecimals, false,
          L"     -1234.7 "},
-        {"zero", L"0", CCalc::FormatNormal, CCalc::NoFixedDecimals, false, L"          0. "},
-        {"fixed decimals", L"2", CCalc::FormatNormal, 2, false, L"        2.00 "},
-        {"error state", L"1.5", CCalc::FormatNormal, CCalc::NoFixedDecimals, true,
+        {"zero", L"0", NormalMode, CCalc::NoFixedDecimals, false, L"          0. "},
+        {"fixed decimals", L"2", NormalMode, 2, false, L"        2.00 "},
+        {"error state", L"1.5", NormalMode, CCalc::NoFixedDecimals, true,
          L"         1.5?"},
-        {"exponent", L"1.5", CCalc::FormatScientific, CCalc::NoFixedDecimals, false,
+        {"exponent", L"1.5", ScientificMode, CCalc::NoFixedDecimals, false,
          L"         1.5 00 "},
-        {"exponent in error", L"-25", CCalc::FormatScientific, CCalc::NoFixedDecimals, true,
+        {"exponent in error", L"-25", ScientificMode, CCalc::NoFixedDecimals, true,
          L"        -2.5 01?"},
     };
     for (const Case& c : cases) {
@@ -49,7 +49,7 @@ TEST(PrintValue, MantissaEndsInTheSameColumnWithOrWithoutExponent)
 {
     PrinterCalc p;
     CPrinter(p.calc).PrintValue(Num(L"7"));
-    p.calc.displayFormat = CCalc::FormatScientific;
+    p.calc.displayFormat = ScientificMode;
     CPrinter(p.calc).PrintValue(Num(L"7"));
     ASSERT_EQ(p.host.printed.size(), 2u);
     EXPECT_EQ(p.host.printed[0].size(), 13u);
@@ -170,8 +170,8 @@ TEST(Alpha, ValueWithAlphaKeepsTheLastFourCharacters)
 {
     struct Case { const char* name; const wchar_t* value; int displayFormat; const wchar_t* line; };
     const Case cases[] = {
-        {"without exponent", L"-2.5", CCalc::FormatNormal, L"        -2.5    BCDE"},
-        {"with exponent", L"2.5", CCalc::FormatScientific, L"         2.5 00 BCDE"},
+        {"without exponent", L"-2.5", NormalMode, L"        -2.5    BCDE"},
+        {"with exponent", L"2.5", ScientificMode, L"         2.5 00 BCDE"},
     };
     for (const Case& c : cases) {
         PrinterCalc p;

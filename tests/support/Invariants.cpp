@@ -50,7 +50,7 @@ void CheckInvariants(const CCalc& calc)
     Require(selected >= 0 && selected < CCalc::AreaCount, "selected area exists");
     Require(calc.fixDigits >= 0 && calc.fixDigits <= 9, "fixDigits within 0..9");
     Require(calc.angleUnit >= 0 && calc.angleUnit <= 2, "angle unit known");
-    Require(calc.displayFormat >= 0 && calc.displayFormat <= 2, "display format known");
+    Require(calc.displayFormat >= 0 && calc.displayFormat <= EngineeringMode, "display format known");
     for (int flag : calc.flags)
         Require(flag == 0 || flag == 1, "flags are 0 or 1");
     Require(calc.pile.level >= 0 && calc.pile.level < 20, "pile level within 0..19");
