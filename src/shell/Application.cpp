@@ -8,7 +8,7 @@
 #include "shell/FileAssociation.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
-#include "shell/QtSettingsStore.h"
+#include "shell/QtStringStore.h"
 #include "shell/StateFolder.h"
 #include "shell/SystemError.h"
 #include "shell/TerminationSignal.h"
@@ -70,7 +70,7 @@ bool NorvaneSession::StartUp()
     LoadBreakpointState(FilePath(BreakpointStatePath(folder_)));
     modules_ = std::make_unique<ModuleLibrary>(*calc_, BuiltInModuleImage(),
                                                MasterMemoFolder(FilePath(QCoreApplication::applicationDirPath())));
-    QtSettingsStore store(SettingsStore());
+    QtStringStore store(ProgramQSettings());
     modules_->RestoreModules(store);
     SendFilePathsToEngine(*calc_, TheSettings().PrintFile, TheSettings().WriteFolder);
 
@@ -99,9 +99,9 @@ void NorvaneSession::Exit()
     host_.AttachWindow(nullptr);
     window_.reset();
     SaveSettings();
-    QtSettingsStore store(SettingsStore());
+    QtStringStore store(ProgramQSettings());
     modules_->SaveModulesToRegistry(store);
-    SettingsStore().sync();
+    ProgramQSettings().sync();
     SaveProgramFile(*calc_, EnginePath(AutosavePath(folder_)));
     const QString statePath = BreakpointStatePath(folder_);
     const storage::WriteResult saved = SaveBreakpointState(FilePath(statePath));

@@ -1,8 +1,8 @@
-#include "shell/QtSettingsStore.h"
+#include "shell/QtStringStore.h"
 
 #include <QSettings>
 
-std::optional<std::wstring> QtSettingsStore::GetString(const std::wstring& name) const
+std::optional<std::wstring> QtStringStore::GetString(const std::wstring& name) const
 {
     const QVariant value = settings_.value(QString::fromStdWString(name));
     if (!value.isValid())
@@ -10,12 +10,12 @@ std::optional<std::wstring> QtSettingsStore::GetString(const std::wstring& name)
     return value.toString().toStdWString();
 }
 
-void QtSettingsStore::SetString(const std::wstring& name, const std::wstring& value)
+void QtStringStore::SetString(const std::wstring& name, const std::wstring& value)
 {
     settings_.setValue(QString::fromStdWString(name), QString::fromStdWString(value));
 }
 
-void QtSettingsStore::Remove(const std::wstring& name)
+void QtStringStore::Remove(const std::wstring& name)
 {
     settings_.remove(QString::fromStdWString(name));
 }

@@ -1,13 +1,13 @@
 #pragma once
 // The module slots' string values, kept beside the other settings.
 
-#include "storage/SettingsStore.h"
+#include "storage/StringStore.h"
 
 class QSettings;
 
-class QtSettingsStore : public storage::SettingsStore {
+class QtStringStore : public storage::StringStore {
 public:
-    explicit QtSettingsStore(QSettings& settings) : settings_(settings) {}
+    explicit QtStringStore(QSettings& settings) : settings_(settings) {}
 
     std::optional<std::wstring> GetString(const std::wstring& name) const override;
     void SetString(const std::wstring& name, const std::wstring& value) override;

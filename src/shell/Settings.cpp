@@ -63,7 +63,7 @@ Settings& TheSettings()
     return settings;
 }
 
-QSettings& SettingsStore()
+QSettings& ProgramQSettings()
 {
     static QSettings store(QStringLiteral("Brivet"), QStringLiteral("Norvane"));
     return store;
@@ -122,8 +122,8 @@ void SaveSettings(const Settings& settings, QSettings& store)
 
 void LoadSettings()
 {
-    LoadSettings(TheSettings(), SettingsStore());
+    LoadSettings(TheSettings(), ProgramQSettings());
     KeepWindowOnScreen(TheSettings());
 }
 
-void SaveSettings() { SaveSettings(TheSettings(), SettingsStore()); }
+void SaveSettings() { SaveSettings(TheSettings(), ProgramQSettings()); }

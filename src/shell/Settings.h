@@ -31,7 +31,7 @@ struct Settings {
 Settings& TheSettings();
 
 // QSettings("Brivet", "Norvane").
-QSettings& SettingsStore();
+QSettings& ProgramQSettings();
 
 // Values that are missing, of the wrong kind or out of range keep their
 // defaults (so does a zero blink period and a path holding a NUL); DelaiRun

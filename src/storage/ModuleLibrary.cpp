@@ -190,7 +190,7 @@ bool ModuleLibrary::CopyFromModule(int program) {
     return true;
 }
 
-void ModuleLibrary::RestoreModules(const SettingsStore& settings) {
+void ModuleLibrary::RestoreModules(const StringStore& settings) {
     for (int slot = 0; slot < kSlots; ++slot) {
         const auto value = settings.GetString(SettingName(slot));
         if (!value) {
@@ -204,7 +204,7 @@ void ModuleLibrary::RestoreModules(const SettingsStore& settings) {
     }
 }
 
-void ModuleLibrary::SaveModulesToRegistry(SettingsStore& settings) const {
+void ModuleLibrary::SaveModulesToRegistry(StringStore& settings) const {
     for (int slot = 0; slot < kSlots; ++slot) {
         const ModuleSlot& s = Slot(slot);
         switch (s.kind) {

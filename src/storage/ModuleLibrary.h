@@ -12,7 +12,7 @@
 
 #include "storage/MemoFile.h"
 #include "storage/ModuleImage.h"
-#include "storage/SettingsStore.h"
+#include "storage/StringStore.h"
 
 class CCalc;
 
@@ -61,8 +61,8 @@ public:
     bool CopyFromModule(int program);
 
     // Slot values "Modul #0" to "Modul #2"; with no value, slot 0 gets the Master Library.
-    void RestoreModules(const storage::SettingsStore& settings);
-    void SaveModulesToRegistry(storage::SettingsStore& settings) const;
+    void RestoreModules(const storage::StringStore& settings);
+    void SaveModulesToRegistry(storage::StringStore& settings) const;
 
     const ModuleSlot& Slot(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
     // Memo texts of library program `program` (1 to 75) from its slot's memo file.

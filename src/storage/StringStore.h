@@ -7,9 +7,9 @@
 
 namespace storage {
 
-class SettingsStore {
+class StringStore {
 public:
-    virtual ~SettingsStore() = default;
+    virtual ~StringStore() = default;
     // nullopt when no value of that name is stored.
     virtual std::optional<std::wstring> GetString(const std::wstring& name) const = 0;
     virtual void SetString(const std::wstring& name, const std::wstring& value) = 0;

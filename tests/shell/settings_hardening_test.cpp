@@ -37,14 +37,14 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        SettingsStore().clear();
-        SettingsStore().sync();
+        ProgramQSettings().clear();
+        ProgramQSettings().sync();
         TheSettings() = Settings{};
     }
     void cleanupTestCase()
     {
-        SettingsStore().clear();
-        SettingsStore().sync();
+        ProgramQSettings().clear();
+        ProgramQSettings().sync();
     }
 
     void startsSaneAndOnScreen_data();
@@ -81,18 +81,18 @@ void SettingsHardeningTest::startsSaneAndOnScreen()
     QFETCH(Stored, stored);
     for (const auto& [name, value] : stored) {
         if (name == QLatin1String("file")) {
-            SettingsStore().sync();
-            QFile file(SettingsStore().fileName());
+            ProgramQSettings().sync();
+            QFile file(ProgramQSettings().fileName());
             QVERIFY(file.open(QIODevice::WriteOnly));
             QByteArray garbage;
             for (int i = 0; i < 4000; ++i)
                 garbage.append(static_cast<char>((i * 37 + 11) % 256));
             file.write("[General\n=\n\\\n" + garbage);
         } else {
-            SettingsStore().setValue(name, value);
+            ProgramQSettings().setValue(name, value);
         }
     }
-    SettingsStore().sync();
+    ProgramQSettings().sync();
 
     QTemporaryDir dir;
     QStringList errors;
@@ -125,7 +125,7 @@ void SettingsHardeningTest::startsSaneAndOnScreen()
     SetSystemErrorSink({});
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     // What the exit wrote is sane in its turn.
-    QSettings& store = SettingsStore();
+    QSettings& store = ProgramQSettings();
     store.sync();
     QVERIFY(store.value("DureeClignotement").toUInt() > 0);
 }

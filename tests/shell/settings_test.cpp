@@ -2,7 +2,7 @@
 // resource stream's reads, seeks and refusals; the module slots' store.
 
 #include "shell/CResourceStream.h"
-#include "shell/QtSettingsStore.h"
+#include "shell/QtStringStore.h"
 #include "shell/Settings.h"
 #include "shell/Skin.h"
 #include "shell/SystemError.h"
@@ -277,7 +277,7 @@ void SettingsTest::streamOfMissingResource()
 void SettingsTest::moduleSlotStore()
 {
     Store store;
-    QtSettingsStore modules(*store.settings);
+    QtStringStore modules(*store.settings);
     QVERIFY(!modules.GetString(L"Modul #1").has_value());
     modules.SetString(L"Modul #1", L"/home/u/Modules/stat é.mod");
     QCOMPARE(modules.GetString(L"Modul #1").value(), std::wstring(L"/home/u/Modules/stat é.mod"));

@@ -73,7 +73,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        SettingsStore().clear();
+        ProgramQSettings().clear();
         TheSettings() = Settings{};
     }
 
@@ -187,12 +187,12 @@ void StartupTest::namedFileNotLoadedKeepsAutosave()
 void StartupTest::settingsAreLoadedAndSaved()
 {
     Sandbox box;
-    SettingsStore().setValue("DureePauseLongue", 700);
-    SettingsStore().setValue("DelaiRun", 40);
-    SettingsStore().setValue("Gauche", 10);
-    SettingsStore().setValue("Haut", 20);
-    SettingsStore().setValue("Zoom", 75);
-    SettingsStore().sync();
+    ProgramQSettings().setValue("DureePauseLongue", 700);
+    ProgramQSettings().setValue("DelaiRun", 40);
+    ProgramQSettings().setValue("Gauche", 10);
+    ProgramQSettings().setValue("Haut", 20);
+    ProgramQSettings().setValue("Zoom", 75);
+    ProgramQSettings().sync();
     NorvaneSession session(box.Options());
     QVERIFY(session.StartUp());
     QCOMPARE(TheSettings().DureePauseLongue, 700u);
@@ -204,11 +204,11 @@ void StartupTest::settingsAreLoadedAndSaved()
     session.Window()->move(123, 45);
     session.Window()->close();
     session.Exit();
-    QCOMPARE(SettingsStore().value("Gauche").toInt(), 123);
-    QCOMPARE(SettingsStore().value("Haut").toInt(), 45);
-    QCOMPARE(SettingsStore().value("Zoom").toInt(), 75);
-    QCOMPARE(SettingsStore().value("DelaiRun").toInt(), 0);
-    QVERIFY(SettingsStore().contains("Modul #0"));
+    QCOMPARE(ProgramQSettings().value("Gauche").toInt(), 123);
+    QCOMPARE(ProgramQSettings().value("Haut").toInt(), 45);
+    QCOMPARE(ProgramQSettings().value("Zoom").toInt(), 75);
+    QCOMPARE(ProgramQSettings().value("DelaiRun").toInt(), 0);
+    QVERIFY(ProgramQSettings().contains("Modul #0"));
 }
 
 void StartupTest::unusableSettingsFolder()
@@ -226,7 +226,7 @@ void StartupTest::unusableSettingsFolder()
     session.Exit();
     // The program could not be kept: the user hears of it.
     QVERIFY2(!box.errors.isEmpty(), "losing the autosave went unreported");
-    QVERIFY(SettingsStore().contains("DureePauseLongue"));
+    QVERIFY(ProgramQSettings().contains("DureePauseLongue"));
 }
 
 void StartupTest::freshAccountWithoutDataFolder()
@@ -273,7 +273,7 @@ void StartupTest::missingPicture()
     session.Exit();
     QVERIFY(QFile::exists(box.Folder() + "/TI59.ti"));
     QVERIFY(QFile::exists(box.Folder() + "/TI59.state"));
-    QVERIFY(SettingsStore().contains("Haut"));
+    QVERIFY(ProgramQSettings().contains("Haut"));
 }
 
 void StartupTest::secondInstanceStopsAtOnce()

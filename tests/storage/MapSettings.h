@@ -3,9 +3,9 @@
 
 #include <map>
 
-#include "storage/SettingsStore.h"
+#include "storage/StringStore.h"
 
-class MapSettings : public storage::SettingsStore {
+class MapSettings : public storage::StringStore {
 public:
     std::map<std::wstring, std::wstring> values;
     std::optional<std::wstring> GetString(const std::wstring& name) const override {
