@@ -1,5 +1,7 @@
 #include "printer/Breakpoints.h"
 
+#include <algorithm>
+
 #include "storage/ByteOrder.h"
 #include "storage/NumberRecord.h"
 #include "storage/ReadFile.h"
@@ -111,4 +113,19 @@ bool ShouldStop(const BreakpointRecord& record, std::span<const CNombre> registe
     case kLess: return order < 0;
     default: return order <= 0;
     }
+}
+
+void BreakpointWatch::PcMoved(int pc, std::span<const CNombre> registers) {
+    if (pc < 0 || static_cast<std::size_t>(pc) >= tables_.steps.size())
+        return;
+    if (const auto& slot = tables_.steps[static_cast<std::size_t>(pc)]; slot && ShouldStop(*slot, registers))
+        stop_ = true;
+}
+
+void BreakpointWatch::RegistersWritten(int first, int last, std::span<const CNombre> registers) {
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(tables_.registers.size()) - 1);
+    for (int r = first; r <= last; ++r)
+        if (const auto& slot = tables_.registers[static_cast<std::size_t>(r)]; slot && ShouldStop(*slot, registers))
+            stop_ = true;
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "numbers/CNombre.h"
@@ -68,3 +69,23 @@ storage::WriteResult SaveBreakpointState(const std::filesystem::path& path,
 // current data registers R00 to R99. Records that make no sense (an
 // operator code outside 0 to 5, a register outside 0 to 99) stop.
 bool ShouldStop(const BreakpointRecord& record, std::span<const CNombre> registers);
+
+// Watches a run for its breakpoints. What the engine reports during a step
+// comes in as it happens: pc moving onto a step, registers being written
+// (whether or not their value changed). The stop is taken once the step is
+// over, since a stop sent from inside an instruction would disturb it.
+class BreakpointWatch {
+public:
+    explicit BreakpointWatch(const BreakpointTables& tables) : tables_(tables) {}
+
+    // The breakpoint of step pc fires when its condition holds.
+    void PcMoved(int pc, std::span<const CNombre> registers);
+    // A breakpoint on any of registers first..last fires when its condition holds.
+    void RegistersWritten(int first, int last, std::span<const CNombre> registers);
+    // True once for everything that fired since the last call.
+    bool TakeStop() { return std::exchange(stop_, false); }
+
+private:
+    const BreakpointTables& tables_;
+    bool stop_ = false;
+};

@@ -1,5 +1,6 @@
-// Breakpoints during a run of the real window: where the run stops, what
-// the window shows then, and that only an open debugger stops anything.
+// Breakpoints during a run of the real window: the run stops at one, the
+// window shows the stop, and only an open debugger stops anything. Where
+// each kind of breakpoint stops is tested headless with the watch.
 
 #include "debugger_fixture.h"
 
@@ -7,13 +8,6 @@ class DebuggerRunTest : public QObject {
     Q_OBJECT
 private slots:
     void StepBreakpointStopsBeforeItsStep();
-    void ConditionalStepBreakpointReadsAnotherRegister_data();
-    void ConditionalStepBreakpointReadsAnotherRegister();
-    void RegisterBreakpointStopsAfterTheInstruction_data();
-    void RegisterBreakpointStopsAfterTheInstruction();
-    void JumpOntoBreakpointStopsThere_data();
-    void JumpOntoBreakpointStopsThere();
-    void StepBreakpointFiresInLibraryProgram();
     void ClosingTurnsBreakpointsOffReopeningOn();
     void HiddenDebuggerStillStops();
     void SingleStepTestsNoBreakpoint();
@@ -45,117 +39,6 @@ void DebuggerRunTest::StepBreakpointStopsBeforeItsStep()
     QVERIFY(f.RunUntilStopped(debugger));
     QCOMPARE(f.Register(2), 5.0);
     QCOMPARE(f.calc->pc, 14);
-}
-
-// LBL A, 1 SUM 01, GTO A (steps 0..6); the breakpoint sits on step 2 and reads R01.
-void DebuggerRunTest::ConditionalStepBreakpointReadsAnotherRegister_data()
-{
-    QTest::addColumn<int>("op");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<double>("r01");
-    QTest::newRow("= 3") << int(kEqual) << 3 << 3.0;
-    QTest::newRow("!= 0 stops on the second pass") << int(kNotEqual) << 0 << 1.0;
-    QTest::newRow("> 4") << int(kGreater) << 4 << 5.0;
-    QTest::newRow(">= 7") << int(kGreaterOrEqual) << 7 << 7.0;
-    QTest::newRow("< 1 at once") << int(kLess) << 1 << 0.0;
-    QTest::newRow("<= 0 at once") << int(kLessOrEqual) << 0 << 0.0;
-}
-
-void DebuggerRunTest::ConditionalStepBreakpointReadsAnotherRegister()
-{
-    QFETCH(int, op);
-    QFETCH(int, value);
-    QFETCH(double, r01);
-    DebuggerFixture f;
-    f.Load({76, 11, 1, 44, 1, 61, 11});
-    TheBreakpoints().steps[2] = StepBreak(1, op, 1, Number(value));
-    CDebugDlg& debugger = f.Open();
-    QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.calc->pc, 2);
-    QCOMPARE(f.Register(1), r01);
-}
-
-// LBL A, 7 SUM 05, GTO A: R05 counts 7, 14, ... The stop comes on the GTO
-// step, right after the SUM whose operand reached the value.
-void DebuggerRunTest::RegisterBreakpointStopsAfterTheInstruction_data()
-{
-    QTest::addColumn<int>("op");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<double>("r05");
-    QTest::newRow(">= 100") << int(kGreaterOrEqual) << 100 << 105.0;
-    QTest::newRow("= 70") << int(kEqual) << 70 << 70.0;
-    QTest::newRow("> 105") << int(kGreater) << 105 << 112.0;
-    QTest::newRow("<= 7 on the first SUM") << int(kLessOrEqual) << 7 << 7.0;
-}
-
-void DebuggerRunTest::RegisterBreakpointStopsAfterTheInstruction()
-{
-    QFETCH(int, op);
-    QFETCH(int, value);
-    QFETCH(double, r05);
-    DebuggerFixture f;
-    f.Load({76, 11, 7, 44, 5, 61, 11});
-    TheBreakpoints().registers[5] = RegisterBreak(5, op, Number(value));
-    CDebugDlg& debugger = f.Open();
-    QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.Register(5), r05);
-    QCOMPARE(f.calc->pc, 5);
-    QCOMPARE(Cell(debugger.registerList, 5, ValueListModel::kValueColumn),
-             QString::number(r05, 'f', 0) + QStringLiteral("."));
-}
-
-// Each program counts its passes in R01 and reaches the breakpoint on step
-// `target` by a jump; the stop must leave pc on the target itself.
-void DebuggerRunTest::JumpOntoBreakpointStopsThere_data()
-{
-    QTest::addColumn<QList<int>>("program");
-    QTest::addColumn<int>("target");
-    // 1 SUM 01 RST
-    QTest::newRow("RST to step 0") << QList<int>{1, 44, 1, 81} << 0;
-    // LBL A 1 SUM 01 GTO A
-    QTest::newRow("GTO a label") << QList<int>{76, 11, 1, 44, 1, 61, 11} << 2;
-    // 1 SUM 01 GTO 000
-    QTest::newRow("GTO an address") << QList<int>{1, 44, 1, 61, 0, 0} << 0;
-    // 1 SUM 01 SBR 010 GTO 000 ... 010: RTN
-    QTest::newRow("SBR an address")
-        << QList<int>{1, 44, 1, 71, 0, 10, 61, 0, 0, 68, 92} << 10;
-    // 1 SUM 01 SBR B GTO 000, LBL B RTN at 009
-    QTest::newRow("SBR a label, then RTN")
-        << QList<int>{1, 44, 1, 71, 12, 61, 0, 0, 68, 76, 12, 92} << 5;
-}
-
-void DebuggerRunTest::JumpOntoBreakpointStopsThere()
-{
-    QFETCH(QList<int>, program);
-    QFETCH(int, target);
-    DebuggerFixture f;
-    for (int i = 0; i < program.size(); ++i)
-        f.calc->programMemory[0][i] = static_cast<uint8_t>(program[i]);
-    // Stop once the loop has gone round at least once.
-    TheBreakpoints().steps[static_cast<size_t>(target)] = StepBreak(1, kGreaterOrEqual, 1, Number(1));
-    CDebugDlg& debugger = f.Open();
-    QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.calc->pc, target);
-    QCOMPARE(f.Register(1), 1.0);
-    QCOMPARE(debugger.programModel->CurrentStep(), target);
-}
-
-// R/S with program 01 selected calls it at its step 0; its step 10 carries
-// the breakpoint set on user memory's step 10.
-void DebuggerRunTest::StepBreakpointFiresInLibraryProgram()
-{
-    DebuggerFixture f;
-    f.Load({1, 44, 1, 68, 68, 68, 68, 68, 68, 68, 2, 44, 1, 92}, 1);
-    TheBreakpoints().steps[10] = StepBreak();
-    CDebugDlg& debugger = f.Open();
-    f.Keys("PGM 01");
-    QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.calc->pc, 10);
-    QCOMPARE(f.calc->areaBase, f.calc->programMemory[1]);
-    QCOMPARE(f.Register(1), 1.0);
-    // The list follows the program that executes.
-    QCOMPARE(Cell(debugger.programList, 11, ProgramListModel::kInstructionColumn), QStringLiteral("SUM"));
-    QCOMPARE(Cell(debugger.programList, 12, ProgramListModel::kInstructionColumn), QStringLiteral("01"));
 }
 
 // LBL A 1 SUM 01 DSZ 0 A R/S with R00 = 5: five passes, then the R/S step.

@@ -120,7 +120,6 @@ private:
     void CloseWindow();
     // A step of a live run, not a single step: breakpoints are tested.
     bool Running() const;
-    void TestBreakpoint(const BreakpointRecord& record);
     void Changed(unsigned dirty);
     void ShowCurrentStep();
     void ShowDisplay();
@@ -134,7 +133,7 @@ private:
     Range registersChanged_;
     Range hierarchyChanged_;
     int pendingStep_ = -1;
-    bool stopPending_ = false;
+    BreakpointWatch watch_{breakpoints};
     int menuLine_ = -1;
     BreakpointList menuList_ = BreakpointList::Steps;
 };

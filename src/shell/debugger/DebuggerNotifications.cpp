@@ -1,8 +1,7 @@
 // What the engine reports to the debugger. During a run these come once or
 // more per step, so each only notes what changed; the frame timer shows it.
-// Breakpoints are tested at once, but the run is stopped only when the
-// step is over: an R/S sent from inside an instruction (a jump that has
-// set pc but not finished) would disturb it.
+// The breakpoint watch hears of them too, and its stop is taken when the
+// step is over.
 
 #include "shell/debugger/CDebugDlg.h"
 
@@ -30,20 +29,13 @@ bool CDebugDlg::Running() const
     return calc.mode == CCalc::ModeRun && window.RunPending();
 }
 
-void CDebugDlg::TestBreakpoint(const BreakpointRecord& record)
-{
-    if (ShouldStop(record, calc.registers))
-        stopPending_ = true;
-}
-
 void CDebugDlg::MoveCurrentStep(int pc)
 {
     if (pc < 0 || pc >= static_cast<int>(kStepSlots))
         return;
     pendingStep_ = pc;
     if (Running())
-        if (const std::optional<BreakpointRecord>& slot = breakpoints.steps[static_cast<size_t>(pc)])
-            TestBreakpoint(*slot);
+        watch_.PcMoved(pc, calc.registers);
     Changed(kDirtyCurrentStep);
 }
 
@@ -62,9 +54,7 @@ void CDebugDlg::RefreshRegisters(int first, int last)
     if (first > last)
         return;
     if (Running())
-        for (int r = first; r <= last; ++r)
-            if (const std::optional<BreakpointRecord>& slot = breakpoints.registers[static_cast<size_t>(r)])
-                TestBreakpoint(*slot);
+        watch_.RegistersWritten(first, last, calc.registers);
     registersChanged_.Add(first, last);
     Changed(0);
 }
@@ -88,7 +78,7 @@ void CDebugDlg::RefreshFlags()
 void CDebugDlg::RefreshDisplay()
 {
     Changed(kDirtyDisplay);
-    if (std::exchange(stopPending_, false))
+    if (watch_.TakeStop())
         window.StopProgram();
 }
 
