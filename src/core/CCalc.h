@@ -6,6 +6,7 @@
 
 #include "core/CalcHost.h"
 #include "core/KeyCodes.h"
+#include "core/MemorySize.h"
 #include "instructions/CPile.h"
 #include "numbers/CNombre.h"
 #include "numbers/CSaisieNombre.h"
@@ -21,8 +22,8 @@ class CCalc {
 public:
     static constexpr int MemoCount = 13;      // Title, Line0, Line1, A0, A1 ... E0, E1
     static constexpr int MemoLength = 128;    // 127 characters and a terminator
-    static constexpr int RegisterCount = 100;
-    static constexpr int StepCount = 1000;
+    static constexpr int RegisterCount = kRegisterCount;
+    static constexpr int StepCount = kStepCount;
     static constexpr int LastStep = StepCount - 1;
     static constexpr int AreaCount = 101;     // area 0: user memory; 1..100: library programs
     static constexpr int LevelCount = 100;    // subroutine levels 0..99

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/MemorySize.h"
 #include "numbers/CNombre.h"
 #include "storage/AtomicFile.h"
 
@@ -38,8 +39,8 @@ struct BreakpointRecord {
     bool operator==(const BreakpointRecord&) const = default;
 };
 
-inline constexpr std::size_t kStepSlots = 1000;
-inline constexpr std::size_t kRegisterSlots = 100;
+inline constexpr std::size_t kStepSlots = kStepCount;
+inline constexpr std::size_t kRegisterSlots = kRegisterCount;
 inline constexpr std::size_t kBreakpointRecordSize = 32;
 
 struct BreakpointTables {

@@ -4,12 +4,14 @@
 // The debugger's list, the listing file, the printer's label list and the
 // command-line front end all walk programs this one way.
 
+#include "core/MemorySize.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-inline constexpr int ProgramSteps = 1000;
+inline constexpr int ProgramSteps = kStepCount;
 using ProgramArea = std::span<const std::uint8_t, ProgramSteps>;
 
 // The operand rules differ slightly between the places that list programs.

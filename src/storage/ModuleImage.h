@@ -3,6 +3,8 @@
 // 25 program lengths (unsigned 16-bit, little-endian), then the programs'
 // steps back to back.
 
+#include "core/MemorySize.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +17,7 @@ namespace storage {
 
 inline constexpr int kModulePrograms = 25;
 inline constexpr std::size_t kLengthTableBytes = 2 * kModulePrograms;
-inline constexpr int kProgramSteps = 1000;
+inline constexpr int kProgramSteps = kStepCount;
 inline constexpr std::size_t kLongestModule = kLengthTableBytes + kModulePrograms * kProgramSteps;
 
 using ProgramLengths = std::array<uint16_t, kModulePrograms>;

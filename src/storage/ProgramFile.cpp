@@ -13,8 +13,8 @@ namespace storage {
 
 namespace {
 
-constexpr std::size_t kRegisters = 100;
-constexpr std::size_t kSteps = 1000;
+constexpr std::size_t kRegisters = kRegisterCount;
+constexpr std::size_t kSteps = kStepCount;
 constexpr std::size_t kDoubleSize = 8;
 
 ProgramImage Decode(std::span<const unsigned char> bytes, bool olderForm) {

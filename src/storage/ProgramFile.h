@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/MemorySize.h"
 #include "numbers/CNombre.h"
 
 class CCalc;
@@ -20,8 +21,8 @@ inline constexpr std::size_t kProgramFileSize = 2600;
 inline constexpr std::size_t kOlderProgramFileSize = 1800;
 
 struct ProgramImage {
-    std::array<CNombre, 100> registers;
-    std::array<unsigned char, 1000> steps{};
+    std::array<CNombre, kRegisterCount> registers;
+    std::array<unsigned char, kStepCount> steps{};
 };
 
 struct ProgramParse {
