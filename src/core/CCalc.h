@@ -129,6 +129,9 @@ public:
     // Replaces user memory (area 0) with steps, zero past them, and puts the
     // keyboard level at its step 000.
     void LoadUserProgram(std::span<const uint8_t> steps);
+    // The same, leaving pc and the subroutine levels as they are: an edit.
+    void WriteUserProgram(std::span<const uint8_t> steps);
+    std::span<const uint8_t, StepCount> UserProgram() const { return std::span<const uint8_t, StepCount>(programMemory[0], StepCount); }
     // buffer holds DisplayCapacity characters; true when the text ends in an exponent.
     bool GetDisplayText(wchar_t* buffer, bool showWhileRunning) const;
     bool FormatDisplayValue(const CNombre& value, wchar_t* buffer) const;

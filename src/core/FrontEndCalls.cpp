@@ -46,10 +46,15 @@ bool CCalc::CopyPath(const std::wstring& path, wchar_t (&target)[PathLength])
 
 void CCalc::LoadUserProgram(std::span<const uint8_t> steps)
 {
+    pc = 0;
+    ResetCallLevel();
+    WriteUserProgram(steps);
+}
+
+void CCalc::WriteUserProgram(std::span<const uint8_t> steps)
+{
     const std::size_t count = std::min<std::size_t>(steps.size(), StepCount);
     std::copy_n(steps.begin(), count, programMemory[0]);
     std::fill(programMemory[0] + count, programMemory[0] + StepCount, uint8_t{0});
-    pc = 0;
-    ResetCallLevel();
     NotifyListing(0, LastStep);
 }

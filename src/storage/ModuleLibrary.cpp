@@ -169,7 +169,7 @@ bool ModuleLibrary::CopyToModule(int program, int length) {
         return false;
     }
     uint8_t* block = calc_.programMemory[program];
-    std::copy_n(calc_.programMemory[0], CCalc::StepCount, block);
+    std::ranges::copy(calc_.UserProgram(), block);
     std::fill(block + length, block + CCalc::StepCount, uint8_t{0});
     s.lengths[IndexInSlot(program)] = static_cast<uint16_t>(length);
     s.modified = true;
@@ -183,10 +183,7 @@ bool ModuleLibrary::CopyFromModule(int program) {
         return false;
     }
     const int length = Slot(SlotOfProgram(program)).lengths[IndexInSlot(program)];
-    uint8_t* user = calc_.programMemory[0];
-    std::copy_n(calc_.programMemory[program], CCalc::StepCount, user);
-    std::fill(user + length, user + CCalc::StepCount, uint8_t{0});
-    calc_.NotifyListing(0, CCalc::LastStep);
+    calc_.WriteUserProgram(std::span<const uint8_t>(calc_.programMemory[program], static_cast<std::size_t>(length)));
     return true;
 }
 

@@ -97,8 +97,9 @@ CModulesDlg::CModulesDlg(ModuleLibrary& modules, CCalc& calc, QWidget* parent)
 
 int CModulesDlg::UserProgramLength(const CCalc& calc)
 {
+    const auto steps = calc.UserProgram();
     for (int step = CCalc::StepCount - 1; step >= 0; --step)
-        if (calc.programMemory[0][step] != 0)
+        if (steps[static_cast<std::size_t>(step)] != 0)
             return step + 1;
     return 0;
 }

@@ -27,6 +27,8 @@
 #include "shell/CMainWnd.h"
 #include "storage/TextCodec.h"
 
+#include <algorithm>
+
 ProgramWindow* ProgramWindow::open_ = nullptr;
 
 namespace {
@@ -182,14 +184,13 @@ ProgramWindow::~ProgramWindow()
 ProgramSteps1000 ProgramWindow::CurrentProgram() const
 {
     ProgramSteps1000 steps{};
-    std::copy(window_.calc.programMemory[0], window_.calc.programMemory[0] + ProgramSteps, steps.begin());
+    std::ranges::copy(window_.calc.UserProgram(), steps.begin());
     return steps;
 }
 
 void ProgramWindow::WriteProgram(const ProgramSteps1000& steps)
 {
-    std::copy(steps.begin(), steps.end(), window_.calc.programMemory[0]);
-    window_.calc.NotifyListing(0, CCalc::LastStep);
+    window_.calc.WriteUserProgram(steps);
     Refresh();
 }
 
