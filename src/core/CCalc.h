@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 struct ReducedAngle;
 
@@ -88,8 +89,11 @@ public:
     int32_t entryActive = 1;            // a number is being keyed in
     int32_t displayOnPile = 0;          // x is already the pile's top operand
     CSaisieNombre entry;
+private:
+    // Written only through SetPrintFile and SetWriteFolder, which refuse a path cut short.
     wchar_t printFilePath[PathLength] = {};
     wchar_t writeFolderPath[PathLength] = {};
+public:
     wchar_t alphaLine[AlphaLength + 1] = {};
 
     // Null when nobody listens; checked at every call.
@@ -126,6 +130,9 @@ public:
     // state is refused whole (false) and the old one kept.
     bool SetPrintFile(const std::wstring& path);
     bool SetWriteFolder(const std::wstring& path);
+    // Empty when none is set.
+    std::wstring_view PrintFile() const;
+    std::wstring_view WriteFolder() const;
     // Replaces user memory (area 0) with steps, zero past them, and puts the
     // keyboard level at its step 000.
     void LoadUserProgram(std::span<const uint8_t> steps);

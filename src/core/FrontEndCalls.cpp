@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 CCalc::RunResult CCalc::RunSteps(uint64_t maxSteps)
 {
@@ -33,6 +34,16 @@ bool CCalc::SetPrintFile(const std::wstring& path)
 bool CCalc::SetWriteFolder(const std::wstring& path)
 {
     return CopyPath(path, writeFolderPath);
+}
+
+std::wstring_view CCalc::PrintFile() const
+{
+    return {printFilePath, std::wcslen(printFilePath)};
+}
+
+std::wstring_view CCalc::WriteFolder() const
+{
+    return {writeFolderPath, std::wcslen(writeFolderPath)};
 }
 
 // A path cut short would name another file: too long ones are refused whole.

@@ -52,7 +52,7 @@ std::string ProgramPointer(int pc)
 
 std::wstring_view CPrinter::PrintFilePath() const
 {
-    return {calc_.printFilePath, wcsnlen(calc_.printFilePath, CCalc::PathLength)};
+    return calc_.PrintFile();
 }
 
 void CPrinter::PrintLine(std::wstring_view line)

@@ -22,7 +22,7 @@ long long Magnitude(int bank) { return std::llabs(static_cast<long long>(bank));
 } // namespace
 
 std::filesystem::path MemoryBankPath(const CCalc& calc, int bank) {
-    const std::filesystem::path folder = storage::PathFromWide(calc.writeFolderPath);
+    const std::filesystem::path folder = storage::PathFromWide(calc.WriteFolder());
     return folder / ("Memory#" + std::to_string(Magnitude(bank)));
 }
 

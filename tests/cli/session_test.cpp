@@ -102,7 +102,7 @@ TEST_F(SessionTest, TheWriteFolderDefaultsToTheCurrentOne)
 {
     Session session(host_, {});
     ASSERT_EQ(session.Prepare({}), L"");
-    EXPECT_EQ(std::filesystem::path(session.calc().writeFolderPath), std::filesystem::current_path());
+    EXPECT_EQ(std::filesystem::path(session.calc().WriteFolder()), std::filesystem::current_path());
 }
 
 TEST_F(SessionTest, TheDisplayLineMarksTheErrorState)

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         // A fresh file each time, so that long runs do not grow it without end.
         const std::filesystem::path printFile = Folder().path() / "print.txt";
         std::filesystem::remove(printFile);
-        std::wcsncpy(calc.printFilePath, printFile.wstring().c_str(), CCalc::PathLength - 1);
+        calc.SetPrintFile(printFile.wstring());
     }
     if (setup & 2) {
         const std::size_t steps = std::min<std::size_t>(size, CCalc::StepCount);

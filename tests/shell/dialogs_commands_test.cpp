@@ -31,9 +31,9 @@ void WhenModal(std::function<void(Dialog&)> act, int result)
     });
 }
 
-QString EnginePath(const wchar_t* buffer)
+QString EnginePath(std::wstring_view path)
 {
-    return QString::fromWCharArray(buffer);
+    return QString::fromStdWString(std::wstring(path));
 }
 }
 
@@ -76,8 +76,8 @@ void DialogsCommandsTest::optionsReachSettingsAndEngine()
     QCOMPARE(settings.PrintFile, QString(stored ? "/new/print.txt" : "/old/print.txt"));
     QCOMPARE(settings.WriteFolder, QString(stored ? "" : "/old"));
     QCOMPARE(settings.DureeClignotement, stored ? 5u : 200u);
-    QCOMPARE(EnginePath(calc.printFilePath), QString(stored ? "/new/print.txt" : ""));
-    QCOMPARE(EnginePath(calc.writeFolderPath), QString());
+    QCOMPARE(EnginePath(calc.PrintFile()), QString(stored ? "/new/print.txt" : ""));
+    QCOMPARE(EnginePath(calc.WriteFolder()), QString());
 }
 
 // A path cut to fit would name another file: the old one stays, and the user hears why.
@@ -91,8 +91,8 @@ void DialogsCommandsTest::tooLongPathRefusedAndReported()
     SendFilePathsToEngine(calc, tooLong, "/new");
     SetSystemErrorSink({});
 
-    QCOMPARE(EnginePath(calc.printFilePath), QString("/old/print.txt"));
-    QCOMPARE(EnginePath(calc.writeFolderPath), QString("/new"));
+    QCOMPARE(EnginePath(calc.PrintFile()), QString("/old/print.txt"));
+    QCOMPARE(EnginePath(calc.WriteFolder()), QString("/new"));
     QCOMPARE(reports.size(), 1);
     QVERIFY(reports[0].contains("print file") && reports[0].contains(tooLong));
 }

@@ -109,8 +109,8 @@ void SettingsHardeningTest::startsSaneAndOnScreen()
         QCOMPARE(settings.DelaiRun, 0u);
         QVERIFY(!settings.PrintFile.isEmpty() && settings.PrintFile.size() <= Settings::PathCapacity);
         QVERIFY(!settings.WriteFolder.isEmpty() && settings.WriteFolder.size() <= Settings::PathCapacity);
-        QCOMPARE(QString::fromWCharArray(session.Calc().printFilePath), settings.PrintFile);
-        QCOMPARE(QString::fromWCharArray(session.Calc().writeFolderPath), settings.WriteFolder);
+        QCOMPARE(QString::fromStdWString(std::wstring(session.Calc().PrintFile())), settings.PrintFile);
+        QCOMPARE(QString::fromStdWString(std::wstring(session.Calc().WriteFolder())), settings.WriteFolder);
 
         CMainWnd* window = session.Window();
         QVERIFY(window);

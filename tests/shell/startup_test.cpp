@@ -199,7 +199,7 @@ void StartupTest::settingsAreLoadedAndSaved()
     QCOMPARE(TheSettings().DelaiRun, 0u);
     QCOMPARE(session.Window()->pos(), QPoint(10, 20));
     QCOMPARE(session.Window()->ZoomPercent(), 75);
-    const std::wstring printFile(session.Calc().printFilePath);
+    const std::wstring printFile(session.Calc().PrintFile());
     QCOMPARE(QString::fromStdWString(printFile), TheSettings().PrintFile);
     session.Window()->move(123, 45);
     session.Window()->close();
