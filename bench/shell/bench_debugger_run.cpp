@@ -43,7 +43,7 @@ struct WindowedCalculator {
         calc->registers[1] = CNombre(passes, 12);
         calc->pc = 2;
         window->StartProgram();
-        while (calc->mode == CCalc::ModeRun || window->RunPending())
+        while (calc->Mode() == CCalc::ModeRun || window->RunPending())
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
 };

@@ -68,7 +68,7 @@ struct Window {
 
     void RunUntilStopped()
     {
-        while (window->RunPending() || calc.mode == CCalc::ModeRun)
+        while (window->RunPending() || calc.Mode() == CCalc::ModeRun)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 };
@@ -122,7 +122,7 @@ void RunStopLatency(benchmark::State& state)
             clickedAt = Clock::now().time_since_epoch().count();
             w.PostClick(kRunStopColumn, kRunStopRow);
         });
-        while (w.calc.mode == CCalc::ModeRun)
+        while (w.calc.Mode() == CCalc::ModeRun)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         const auto stoppedAt = Clock::now().time_since_epoch().count();
         clicker.join();

@@ -21,7 +21,7 @@ void ScriptRunner::Type(const std::vector<ScriptToken>& tokens)
 void ScriptRunner::PressKey(std::uint8_t code)
 {
     calc_.ProcessKey(code);
-    if (calc_.mode == CCalc::ModeRun)
+    if (calc_.Mode() == CCalc::ModeRun)
         RunToStop();
 }
 
@@ -38,7 +38,7 @@ void ScriptRunner::RunToStop()
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t processorStart = std::clock();
     std::uint64_t steps = 0;
-    while (calc_.mode == CCalc::ModeRun) {
+    while (calc_.Mode() == CCalc::ModeRun) {
         const CCalc::RunResult slice = calc_.RunSteps(limits_.maxSteps - std::min(steps, limits_.maxSteps));
         steps += slice.steps;
         if (slice.end == CCalc::RunEnd::Paused && limits_.showStops)

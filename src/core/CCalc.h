@@ -48,7 +48,9 @@ public:
     wchar_t memoTexts[MemoCount][MemoLength] = {};
     int32_t angleUnit = Degrees;
     int32_t displayFormat = NormalMode;   // a DisplayMode
-    int32_t mode = ModeCalculate;
+private:
+    int32_t mode = ModeCalculate;       // changed by keys and steps only
+public:
     int errorFlag = 0;
     int32_t invFlag = 0;
     int32_t pauseRequest = 0;          // set by Pause, cleared at the start of every step
@@ -111,6 +113,7 @@ public:
     void ProcessKey(uint8_t code);
     // The step at pc of the executing area; the caller repeats while mode is run.
     void StepProgram();
+    int32_t Mode() const { return mode; }
     // True while an instruction is still collecting its operand (digits, Ind, a label).
     bool InstructionPending() const { return operandDigits != 0 || labelAllowed; }
     // Why RunSteps came back.

@@ -11,7 +11,7 @@ Assembly Assemble(CCalc& calc, const std::vector<ScriptToken>& tokens)
     int furthest = calc.learnPointer;
     for (const ScriptToken& token : tokens) {
         for (std::uint8_t code : token.codes) {
-            if (calc.mode != CCalc::ModeLearn || (code == Key::Lrn && !token.isCode)) {
+            if (calc.Mode() != CCalc::ModeLearn || (code == Key::Lrn && !token.isCode)) {
                 result.notTyped = token;
                 break;
             }
@@ -25,9 +25,9 @@ Assembly Assemble(CCalc& calc, const std::vector<ScriptToken>& tokens)
             break;
     }
     // Learn mode ends by itself only once step 999 is written.
-    result.pastLastStep = calc.mode != CCalc::ModeLearn && calc.learnPointer == CCalc::LastStep;
+    result.pastLastStep = calc.Mode() != CCalc::ModeLearn && calc.learnPointer == CCalc::LastStep;
     result.length = result.pastLastStep ? CCalc::StepCount : furthest;
-    if (calc.mode == CCalc::ModeLearn)
+    if (calc.Mode() == CCalc::ModeLearn)
         calc.ProcessKey(Key::Lrn);
     return result;
 }

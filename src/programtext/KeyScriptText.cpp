@@ -92,7 +92,7 @@ int FirstDifference(const std::wstring& text, ProgramArea steps, int end)
 // the rounds over the whole text that catch the rest.
 bool TypesAlone(std::unique_ptr<CCalc>& scratch, const Instruction& instruction)
 {
-    if (scratch->mode != CCalc::ModeCalculate || scratch->InstructionPending())
+    if (scratch->Mode() != CCalc::ModeCalculate || scratch->InstructionPending())
         scratch = std::make_unique<CCalc>();
     scratch->pc = 0;
     const Assembly assembly = Assemble(*scratch, TokenizeScript(TextOf(instruction), {}).tokens);

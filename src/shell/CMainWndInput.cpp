@@ -33,7 +33,7 @@ void CMainWnd::ReleaseKey()
     const KeyRelease release = ReleaseKeyAt({pressedColumn, pressedRow}, secondPending);
     secondPending = release.secondPending;
     if (release.code) {
-        if (calc.mode != CCalc::ModeRun || ReachesRunningProgram(*release.code)) {
+        if (calc.Mode() != CCalc::ModeRun || ReachesRunningProgram(*release.code)) {
             lastKeyTick = Now();
             calc.ProcessKey(*release.code);
         }
@@ -43,7 +43,7 @@ void CMainWnd::ReleaseKey()
     pressedRow = -1;
     AfterKey();
     // Keys dropped during a run must not start a second chain of steps.
-    if (calc.mode == CCalc::ModeRun && !runPending_) {
+    if (calc.Mode() == CCalc::ModeRun && !runPending_) {
         runPending_ = true;
         PumpUntilDue();
     }

@@ -31,15 +31,15 @@ void CMainWnd::ExecuteStep(bool singleStep)
 {
     lastKeyTick = Now();
     const RunPacer pacer = Pacer();
-    if (calc.mode == CCalc::ModeRun) {
+    if (calc.Mode() == CCalc::ModeRun) {
         if (singleStep || pacer.OneStepPerTurn(GtoKeyHeld()))
             calc.StepProgram();
         else
             RunSlice();
-    } else if (singleStep && calc.mode == CCalc::ModeCalculate) {
+    } else if (singleStep && calc.Mode() == CCalc::ModeCalculate) {
         calc.ProcessKey(Key::Sst);
     }
-    const Pace pace = pacer.AfterTurn(calc.mode == CCalc::ModeRun, calc.pauseRequest, GtoKeyHeld(),
+    const Pace pace = pacer.AfterTurn(calc.Mode() == CCalc::ModeRun, calc.pauseRequest, GtoKeyHeld(),
                                       Now() - lastKeyTick);
     switch (pace.kind) {
     case PaceKind::Stopped:
@@ -90,7 +90,7 @@ void CMainWnd::PauseRun(int milliseconds)
 void CMainWnd::EndPause()
 {
     pausing_ = false;
-    if (calc.mode != CCalc::ModeRun) {
+    if (calc.Mode() != CCalc::ModeRun) {
         RunStopped();
         return;
     }
@@ -114,14 +114,14 @@ bool CMainWnd::GtoKeyHeld() const
 
 void CMainWnd::StartProgram()
 {
-    if (calc.mode != CCalc::ModeCalculate)
+    if (calc.Mode() != CCalc::ModeCalculate)
         return;
     lastKeyTick = Now();
     calc.ProcessKey(Key::RunStop);
     displayShown = true;
     secondPending = false;
     AfterKey();
-    if (calc.mode == CCalc::ModeRun && !runPending_) {
+    if (calc.Mode() == CCalc::ModeRun && !runPending_) {
         runPending_ = true;
         PumpUntilDue();
     }
@@ -129,7 +129,7 @@ void CMainWnd::StartProgram()
 
 void CMainWnd::StopProgram()
 {
-    if (calc.mode != CCalc::ModeRun)
+    if (calc.Mode() != CCalc::ModeRun)
         return;
     calc.RequestStop();
     displayShown = true;
@@ -139,7 +139,7 @@ void CMainWnd::StopProgram()
 
 void CMainWnd::UpdateBlinkAfterKey()
 {
-    if (calc.mode == CCalc::ModeCalculate && calc.errorFlag)
+    if (calc.Mode() == CCalc::ModeCalculate && calc.errorFlag)
         StartBlink();
     else
         blinkTimer_.stop();

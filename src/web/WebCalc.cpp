@@ -94,13 +94,13 @@ EMSCRIPTEN_KEEPALIVE int nv_indicators(void)
     const CCalc& calc = Calc();
     const int state = Session().State();
     int bits = 0;
-    if (calc.errorFlag && calc.mode == CCalc::ModeCalculate)
+    if (calc.errorFlag && calc.Mode() == CCalc::ModeCalculate)
         bits |= NV_ERROR;
     if (state != WebSession::Stopped)
         bits |= NV_RUN;
     if (state == WebSession::Paused)
         bits |= NV_PAUSE;
-    if (calc.mode == CCalc::ModeLearn)
+    if (calc.Mode() == CCalc::ModeLearn)
         bits |= NV_LEARN;
     if (calc.invFlag)
         bits |= NV_INV;

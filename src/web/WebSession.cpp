@@ -49,7 +49,7 @@ WebSession::WebSession() : calc_(std::make_unique<CCalc>())
 
 WebSession::RunState WebSession::State() const
 {
-    if (calc_->mode != CCalc::ModeRun)
+    if (calc_->Mode() != CCalc::ModeRun)
         return Stopped;
     return calc_->pauseRequest ? Paused : Running;
 }

@@ -64,7 +64,7 @@ TEST_P(AcceptanceSession, ShowsResult)
         keyscript::Type(calc, "LRN");
     }
     keyscript::Type(calc, c.keys);
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(keyscript::Display(calc), c.display);
     EXPECT_EQ(calc.errorFlag != 0, c.error);
     if (c.reg >= 0) {

@@ -74,7 +74,8 @@ TEST(Host, EveryStepRefreshesAndRepaints)
     host.wantsChangeNotifications = true;
     calc.SetHost(&host);
     keyscript::Poke(calc, 0, 0, "01 91");
-    calc.mode = CCalc::ModeRun;
+    calc.ProcessKey(Key::RunStop);
+    host.notifications.clear();
     calc.StepProgram();
     const std::vector<std::string> expected = {"pc 1", "display", "repaint"};
     EXPECT_EQ(host.notifications, expected);
@@ -111,7 +112,7 @@ TEST(Host, BreakpointStopLeavesPcOnTheBreakpoint)
         calc.SetHost(&host);
         keyscript::Poke(calc, 0, 0, c.steps);
         keyscript::Type(calc, "R/S");
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.steps;
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.steps;
         EXPECT_EQ(calc.pc, c.breakAt) << c.steps;
     }
 }
@@ -125,7 +126,7 @@ TEST(Host, BreakpointStopFromTheHostWaitsForTheOperand)
     calc.SetHost(&host);
     keyscript::Poke(calc, 0, 0, "07 42 05 91");
     keyscript::Type(calc, "R/S");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 3);
     keyscript::Type(calc, "RCL 0 5");
     EXPECT_EQ(keyscript::Display(calc), "7.");

@@ -22,7 +22,7 @@ TEST_P(KeyboardDisplay, ShowsExpectedText)
     keyscript::Type(calc, c.script);
     EXPECT_EQ(keyscript::Display(calc), c.display);
     EXPECT_EQ(calc.errorFlag != 0, c.error);
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
 }
 
 const DisplayCase kArithmetic[] = {
@@ -166,7 +166,7 @@ TEST(Keyboard, NewCalculatorIsCleared)
 {
     CCalc calc;
     EXPECT_EQ(keyscript::Display(calc), "0");
-    EXPECT_EQ(calc.mode, 0);
+    EXPECT_EQ(calc.Mode(), 0);
     EXPECT_EQ(calc.angleUnit, 0);
     EXPECT_EQ(calc.invFlag, 0);
     EXPECT_EQ(calc.fixDigits, 9);
@@ -224,7 +224,7 @@ TEST(Keyboard, KeysWithoutEffectOutsideLearnMode)
         CCalc calc;
         keyscript::Type(calc, std::string("12 ") + key + " 3");
         EXPECT_EQ(keyscript::Display(calc), "123") << key;
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << key;
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << key;
     }
 }
 
@@ -267,7 +267,7 @@ TEST(Keyboard, CodesAboveTheTableOnlyEndAPrefix)
         EXPECT_EQ(calc.invFlag, 0) << c.before;
         EXPECT_EQ(calc.operandDigits, 0) << c.before;
         EXPECT_EQ(calc.errorFlag, 0) << c.before;
-        EXPECT_EQ(calc.mode, c.display ? CCalc::ModeCalculate : CCalc::ModeLearn) << c.before;
+        EXPECT_EQ(calc.Mode(), c.display ? CCalc::ModeCalculate : CCalc::ModeLearn) << c.before;
         EXPECT_TRUE(calc.registers[1].IsZero()) << c.before;
         if (c.display) {
             EXPECT_EQ(keyscript::Display(calc), c.display) << c.before;

@@ -23,7 +23,7 @@ TEST_P(LearnRecording, WritesSteps)
     keyscript::Type(calc, c.script);
     const int count = static_cast<int>((std::string(c.steps).size() + 1) / 3);
     EXPECT_EQ(keyscript::Steps(calc, 0, 0, count), c.steps);
-    EXPECT_EQ(calc.mode, CCalc::ModeLearn);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeLearn);
 }
 
 const RecordCase kRecording[] = {
@@ -90,7 +90,7 @@ TEST_P(LearnEditing, EditsUserMemory)
     const int count = static_cast<int>((std::string(c.steps).size() + 1) / 3);
     EXPECT_EQ(keyscript::Steps(calc, 0, c.first, count), c.steps);
     EXPECT_EQ(calc.learnPointer, c.pointerAfter);
-    EXPECT_EQ(calc.mode, c.modeAfter);
+    EXPECT_EQ(calc.Mode(), c.modeAfter);
 }
 
 const EditCase kEditing[] = {
@@ -142,7 +142,7 @@ TEST(LearnMode, LeavingPlacesPcAtThePointer)
     host.wantsChangeNotifications = true;
     calc.SetHost(&host);
     keyscript::Type(calc, "LRN 1 2 3 BST LRN");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 2);
     EXPECT_TRUE(host.Saw("listing 0-0"));
     EXPECT_TRUE(host.Saw("pc 2"));

@@ -29,7 +29,7 @@ TEST_P(ProgramRun, StopsWithExpectedDisplay)
     const ProgramCase& c = GetParam();
     CCalc calc;
     keyscript::Type(Loaded(calc, c.program), c.keys);
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(keyscript::Display(calc), c.display);
     EXPECT_EQ(calc.errorFlag != 0, c.error);
 }
@@ -110,7 +110,7 @@ TEST(Program, ErrorStopWaitsForTheAddressSteps)
     CCalc calc;
     Loaded(calc, "LBL A STF 8 DSZ IND 1 B 5 R/S LBL B 6 R/S");
     keyscript::Type(calc, "100 STO 0 1 A");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.errorFlag, 1);
     EXPECT_EQ(calc.pc, 8);   // after the label step of the address
     EXPECT_EQ(keyscript::Display(calc), "100.");
@@ -124,7 +124,7 @@ TEST(Program, CpAndLrnInARunTouchOnlyWhatTheyMay)
     keyscript::Poke(calc, 0, 0, "76 11 05 32 31 29 32 91");   // Lbl A 5 x<>t LRN CP x<>t R/S
     keyscript::Type(calc, "A");
     EXPECT_EQ(keyscript::Display(calc), "0.");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(keyscript::Steps(calc, 0, 0, 4), "76 11 05 32");
 }
 
@@ -145,7 +145,7 @@ TEST(Program, KeyboardSbrRunsAndStopsAtItsReturn)
     CCalc calc;
     Loaded(calc, "R/S LBL B 4 RTN");
     keyscript::Type(calc, "GTO 0 0 0 SBR B");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 0);
     EXPECT_EQ(calc.callLevel, 0);
     EXPECT_EQ(keyscript::Display(calc), "4.");
@@ -156,7 +156,7 @@ TEST(Program, KeyboardGtoLabelPositionsWithoutRunning)
     CCalc calc;
     Loaded(calc, "1 LBL B 4 RTN");
     keyscript::Type(calc, "GTO B");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 3);
     keyscript::Type(calc, "GTO 5 A");   // jumps to 005, then A has no label
     EXPECT_EQ(calc.pc, 5);
@@ -171,7 +171,7 @@ TEST(Program, UserKeyStartsOnItsLabelStep)
     Loaded(calc, "1 LBL A 4 RTN");
     calc.SetHost(&host);
     calc.ProcessKey(Key::UserA);
-    EXPECT_EQ(calc.mode, CCalc::ModeRun);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeRun);
     EXPECT_EQ(calc.pc, 1);
     EXPECT_EQ(host.notifications.back(), "display");
     EXPECT_TRUE(host.Saw("pc 1"));
@@ -209,7 +209,7 @@ TEST(Program, RunToTheLastStep)
         CCalc calc;
         keyscript::Poke(calc, 0, 990, "61 09 99 00 00 00 00 00 05 06");
         keyscript::Type(calc, c.keys);
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.keys;
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.keys;
         EXPECT_EQ(calc.errorFlag, 1) << c.keys;
         EXPECT_EQ(calc.pc, c.pc) << c.keys;
         EXPECT_EQ(keyscript::Display(calc), c.display) << c.keys;
@@ -222,7 +222,7 @@ TEST(Program, CallFromTheLastStepReturnsOntoIt)
     keyscript::Poke(calc, 0, 0, "76 12 92");
     calc.programMemory[0][999] = Key::UserA + 1;   // B
     keyscript::Type(calc, "GTO 9 9 9 R/S");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.callLevel, 0);
     EXPECT_EQ(calc.pc, 999);
     EXPECT_EQ(calc.errorFlag, 1);
@@ -233,10 +233,10 @@ TEST(Program, StepWithPcOutsideMemoryStopsAtTheEnd)
     for (int pc : {-1, 1000, 40000}) {
         CCalc calc;
         calc.pc = pc;
-        calc.mode = CCalc::ModeRun;
+        calc.ProcessKey(Key::RunStop);
         calc.StepProgram();
         EXPECT_EQ(calc.pc, 999);
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
         EXPECT_EQ(calc.errorFlag, 1);
     }
 }
@@ -285,9 +285,9 @@ TEST(Program, KeyboardRunStopWaitsForTheOperand)
     calc.StepProgram();   // A
     calc.StepProgram();   // STO
     calc.ProcessKey(Key::RunStop);
-    EXPECT_EQ(calc.mode, CCalc::ModeRun);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeRun);
     calc.StepProgram();   // 12 completes the STO, then the run stops
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     keyscript::Type(calc, "RCL 1 2");
     EXPECT_EQ(keyscript::Display(calc), "9.");
     EXPECT_EQ(calc.pc, 4);
@@ -315,7 +315,7 @@ TEST(Program, RunSlicesEndBetweenInstructions)
         EXPECT_EQ(slice.steps, c.steps) << c.budget;
         EXPECT_EQ(calc.pc, c.pc) << c.budget;
         calc.RequestStop();
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.budget;
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.budget;
     }
     CCalc calc;
     Loaded(calc, "LBL A STO 1 2 PAU 3 R/S");
@@ -341,7 +341,7 @@ TEST(Program, SingleStepFromTheKeyboard)
     CCalc calc;
     Loaded(calc, "2 + 3 =");
     keyscript::Type(calc, "SST SST SST");
-    EXPECT_EQ(calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.pc, 3);
     EXPECT_EQ(keyscript::Display(calc), "3");
     keyscript::Type(calc, "SST");

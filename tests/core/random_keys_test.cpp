@@ -55,7 +55,7 @@ TEST_P(RandomKeys, KeepInvariants)
 
     long budget = CodeBudget() / 4;
     while (budget > 0) {
-        if (calc.mode == CCalc::ModeRun) {
+        if (calc.Mode() == CCalc::ModeRun) {
             // Mostly steps; now and then a key from the keyboard, R/S above all.
             const int roll = static_cast<int>(random() % 64);
             if (roll == 0)
@@ -95,11 +95,11 @@ TEST(RandomKeysCoverage, VisitsAllThreeModes)
     FillPrograms(calc, random);
     long visits[3] = {};
     for (int i = 0; i < 200'000; ++i) {
-        if (calc.mode == CCalc::ModeRun && random() % 8)
+        if (calc.Mode() == CCalc::ModeRun && random() % 8)
             calc.StepProgram();
         else
             calc.ProcessKey(static_cast<uint8_t>(random() % 256));
-        ++visits[calc.mode];
+        ++visits[calc.Mode()];
     }
     for (long count : visits)
         EXPECT_GT(count, 1000);

@@ -32,14 +32,14 @@ std::wstring File(const wchar_t* name) { return (Folder().path() / name).wstring
 
 void RunAWhile(CCalc& calc)
 {
-    for (int i = 0; i < kStepsPerRun && calc.mode == CCalc::ModeRun; ++i) {
+    for (int i = 0; i < kStepsPerRun && calc.Mode() == CCalc::ModeRun; ++i) {
         calc.StepProgram();
         CheckInvariants(calc);
     }
-    if (calc.mode == CCalc::ModeRun) {
+    if (calc.Mode() == CCalc::ModeRun) {
         // An endless program: R/S from the keyboard must stop it.
         calc.ProcessKey(Key::RunStop);
-        for (int i = 0; i < 8 && calc.mode == CCalc::ModeRun; ++i)
+        for (int i = 0; i < 8 && calc.Mode() == CCalc::ModeRun; ++i)
             calc.StepProgram();
         CheckInvariants(calc);
     }

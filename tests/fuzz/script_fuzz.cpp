@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     CCalc calc;
     const Assembly assembly = Assemble(calc, script.tokens);
     CheckInvariants(calc);
-    Require(calc.mode == CCalc::ModeCalculate, "assembling ends in calculate mode");
+    Require(calc.Mode() == CCalc::ModeCalculate, "assembling ends in calculate mode");
     Require(assembly.length >= 0 && assembly.length <= CCalc::StepCount, "length within user memory");
     return 0;
 }

@@ -156,13 +156,13 @@ TEST(Op, NumbersAbove40AreAnErrorAndReturnToTheKeyboardLevel)
 {
     for (int n : {41, 50, 99, 255}) {
         PrinterCalc p;
+        p.calc.ProcessKey(Key::RunStop);
         p.calc.callLevel = 3;
         p.calc.levelArea[3] = 2;
         p.calc.SyncAreaBase();
-        p.calc.mode = CCalc::ModeRun;
         p.calc.SpecialFunction(n);
         EXPECT_TRUE(p.calc.errorFlag) << n;
-        EXPECT_EQ(p.calc.mode, CCalc::ModeCalculate) << n;
+        EXPECT_EQ(p.calc.Mode(), CCalc::ModeCalculate) << n;
         EXPECT_EQ(p.calc.callLevel, 0) << n;
         EXPECT_EQ(p.calc.areaBase, p.calc.programMemory[0]) << n;
     }
@@ -173,7 +173,7 @@ TEST(Op, Op41StopsARunningProgram)
     PrinterCalc p;
     p.Program({1, OpKey, 41, 2, 91});
     p.Keys("RST R/S");
-    EXPECT_EQ(p.calc.mode, CCalc::ModeCalculate);
+    EXPECT_EQ(p.calc.Mode(), CCalc::ModeCalculate);
     EXPECT_TRUE(p.calc.errorFlag);
     EXPECT_EQ(p.calc.DisplayText(), L"1.");
 }

@@ -69,7 +69,7 @@ TEST(BadInput, EndsInTheErrorState)
     for (const auto& c : cases) {
         LibraryRun run(c.script);
         EXPECT_TRUE(run.error()) << c.why;
-        EXPECT_EQ(run.calc().mode, 0) << c.why; // the run has stopped
+        EXPECT_EQ(run.calc().Mode(), 0) << c.why; // the run has stopped
     }
 }
 

@@ -20,11 +20,11 @@ public:
 
     bool WantsChangeNotifications() const override { return true; }
     void MoveCurrentStep(int pc) override {
-        if (calc_.mode == CCalc::ModeRun)
+        if (calc_.Mode() == CCalc::ModeRun)
             watch_.PcMoved(pc, calc_.registers);
     }
     void RefreshRegisters(int first, int last) override {
-        if (calc_.mode == CCalc::ModeRun)
+        if (calc_.Mode() == CCalc::ModeRun)
             watch_.RegistersWritten(first, last, calc_.registers);
     }
     void RefreshDisplay() override {
@@ -113,7 +113,7 @@ TEST(BreakpointWatch, RunsStopWhereTheirBreakpointsSay) {
                 calc.ProcessKey(static_cast<uint8_t>(key));
         calc.ProcessKey(Key::RunStop);
         calc.RunSteps(100'000);
-        EXPECT_EQ(calc.mode, CCalc::ModeCalculate) << c.name;
+        EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.name;
         EXPECT_EQ(calc.pc, c.pc) << c.name;
         EXPECT_EQ(calc.registers[c.reg].ToDouble(), c.value) << c.name;
     }

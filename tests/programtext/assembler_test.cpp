@@ -20,7 +20,7 @@ Assembled AssembleText(const std::wstring& source)
     auto calc = std::make_unique<CCalc>();
     const TokenizedScript script = TokenizeScript(source, L"t");
     EXPECT_FALSE(script.error);
-    Assembled result{{}, Assemble(*calc, script.tokens), calc->mode};
+    Assembled result{{}, Assemble(*calc, script.tokens), calc->Mode()};
     result.steps.assign(calc->programMemory[0], calc->programMemory[0] + result.assembly.length);
     return result;
 }

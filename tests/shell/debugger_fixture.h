@@ -81,9 +81,9 @@ struct DebuggerFixture {
     }
     bool WaitUntilStopped()
     {
-        for (int turn = 0; turn < 20000 && (calc->mode == CCalc::ModeRun || window->RunPending()); ++turn)
+        for (int turn = 0; turn < 20000 && (calc->Mode() == CCalc::ModeRun || window->RunPending()); ++turn)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return calc->mode != CCalc::ModeRun && !window->RunPending();
+        return calc->Mode() != CCalc::ModeRun && !window->RunPending();
     }
     double Register(int r) const { return calc->registers[r].ToDouble(); }
 };

@@ -30,7 +30,7 @@ void DebuggerRunTest::StepBreakpointStopsBeforeItsStep()
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("1."));
 
     debugger.sstButton->click();
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QCOMPARE(f.calc->pc, 11);
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("5"));
     QCOMPARE(debugger.programModel->CurrentStep(), 11);
@@ -98,7 +98,7 @@ void DebuggerRunTest::SingleStepTestsNoBreakpoint()
         debugger.sstButton->click();
     QCOMPARE(f.calc->pc, 4);
     QCOMPARE(f.Register(1), -1.0);
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
 }
 
 // After a long run stopped by a breakpoint the window shows the state of the

@@ -88,7 +88,7 @@ void DisplayTest::cells()
 void DisplayTest::runningBracketInFirstCell()
 {
     ShellFixture f;
-    f.calc->mode = CCalc::ModeRun;
+    f.calc->ProcessKey(Key::RunStop);
     f.window->DrawDisplay(false);
     QCOMPARE(f.Display(), QStringLiteral("[          "));
     const QImage display = f.window->displayBitmap;
@@ -98,7 +98,7 @@ void DisplayTest::runningBracketInFirstCell()
     // Shown while running (a pause): the number again.
     f.window->DrawDisplay(true);
     QCOMPARE(f.Display().trimmed(), QStringLiteral("0"));
-    f.calc->mode = CCalc::ModeCalculate;
+    f.calc->ProcessKey(Key::RunStop);
 }
 
 void DisplayTest::sameTextIsNotRendered()

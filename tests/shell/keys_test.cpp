@@ -39,7 +39,7 @@ void KeysTest::clicksReachTheEngine()
     ShellFixture f;
     QVERIFY(f.window);
     f.Click(0, 2);  // LRN
-    QCOMPARE(f.calc->mode, CCalc::ModeLearn);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeLearn);
     for (const QPoint& click : clicks) {
         if (click.x() < 0)
             f.ClickAt(f.window->skinOrigin + QPoint(100, 300));  // between A and B

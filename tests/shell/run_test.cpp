@@ -47,12 +47,12 @@ void RunTest::clickedRunStopsOnRunStop()
     ShellFixture f;
     LoadSteps(*f.calc, kCountingLoop);
     f.Click(kUserA[0], kUserA[1]);
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QVERIFY(f.window->RunPending());
     QTRY_VERIFY(Counter(*f.calc) > 1000);
     QVERIFY(ShowsBracket(f));
     f.Click(kRunStop[0], kRunStop[1]);
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QTRY_VERIFY(!f.window->RunPending());
     const double stoppedAt = Counter(*f.calc);
     QTest::qWait(30);
@@ -72,11 +72,11 @@ void RunTest::keysDuringRunAreDropped()
     f.ClickSecond();
     f.Click(1, 3);
     QVERIFY(!f.window->secondPending);
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QVERIFY(Counter(*f.calc) >= before);
     f.window->TypeCharacter('5');
     QTRY_VERIFY(!f.window->TypedKeysWaiting());
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     f.Click(kRunStop[0], kRunStop[1]);
     QTRY_VERIFY(!f.window->RunPending());
     QVERIFY(Counter(*f.calc) >= before);
@@ -88,12 +88,12 @@ void RunTest::pauseShowsNumberThenRunsOn()
     ShellFixture f;
     LoadSteps(*f.calc, kPauseThenCount);
     f.window->StartProgram();
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QTRY_VERIFY(!ShowsBracket(f));
     QCOMPARE(Counter(*f.calc), 0.0);  // held on the Pause
     QTRY_VERIFY(ShowsBracket(f));
     QTRY_VERIFY(Counter(*f.calc) > 100);  // and on with the run
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     f.window->StopProgram();
     QTRY_VERIFY(!f.window->RunPending());
 }
@@ -107,7 +107,7 @@ void RunTest::runStopDuringPause()
     QTRY_VERIFY(!ShowsBracket(f));
     // The window answers during the pause: R/S is taken at once.
     f.Click(kRunStop[0], kRunStop[1]);
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QTRY_VERIFY_WITH_TIMEOUT(!f.window->RunPending(), 5000);
     QVERIFY(!ShowsBracket(f));
 }
@@ -124,7 +124,7 @@ void RunTest::heldGtoKeyShowsEveryStep()
     const double held = Counter(*f.calc);
     QTRY_VERIFY(Counter(*f.calc) > held);  // it still runs, step by step
     f.Release(kGtoColumn, kGtoRow);
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QTRY_VERIFY(ShowsBracket(f));
     f.Click(kRunStop[0], kRunStop[1]);
     QTRY_VERIFY(!f.window->RunPending());
@@ -153,7 +153,7 @@ void RunTest::runEndingInErrorBlinks()
     LoadSteps(*f.calc, kErrorThenStop);
     f.Click(kUserA[0], kUserA[1]);
     QTRY_VERIFY(!f.window->RunPending());
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QVERIFY(f.calc->errorFlag);
     QVERIFY(f.window->BlinkActive());
 }
@@ -163,18 +163,18 @@ void RunTest::startAndStopProgram()
     ShellFixture f;
     LoadSteps(*f.calc, kLoopFromStepZero);
     f.window->StopProgram();  // nothing runs: nothing happens
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QVERIFY(!f.window->RunPending());
 
     f.window->StartProgram();
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QVERIFY(f.window->RunPending());
     f.window->StartProgram();  // already running: no second R/S
-    QCOMPARE(f.calc->mode, CCalc::ModeRun);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeRun);
     QTRY_VERIFY(Counter(*f.calc) > 100);
 
     f.window->StopProgram();
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QTRY_VERIFY(!f.window->RunPending());
 }
 
@@ -183,7 +183,7 @@ void RunTest::singleStepFromCalculate()
     ShellFixture f;
     LoadSteps(*f.calc, kLoopFromStepZero);
     f.window->ExecuteStep(true);
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QCOMPARE(f.calc->pc, 1);
     QVERIFY(!f.window->RunPending());
 }

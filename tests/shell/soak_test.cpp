@@ -73,7 +73,7 @@ struct Soak : DebuggerFixture {
         ClickKey(key->column, key->row);
     }
     double Counter() const { return calc->registers[0].ToDouble(); }
-    bool Running() const { return calc->mode == CCalc::ModeRun; }
+    bool Running() const { return calc->Mode() == CCalc::ModeRun; }
 };
 }  // namespace
 

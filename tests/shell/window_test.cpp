@@ -103,7 +103,7 @@ void WindowTest::draggingOffTheKeysMovesTheWindow()
     QTest::mouseMove(f.window.get(), between + QPoint(30, 40));
     QTest::mouseRelease(f.window.get(), Qt::LeftButton, {}, between + QPoint(30, 40));
     QCOMPARE(f.window->pos(), QPoint(230, 190));
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
 }
 
 void WindowTest::menuEndsWithAboutAndExit()
@@ -131,7 +131,7 @@ void WindowTest::rightClickOpensTheMenu()
     });
     QTest::mouseClick(f.window.get(), Qt::RightButton, {}, f.KeyCenter(2, 5));
     QVERIFY(seen.contains(kCommandExit));
-    QCOMPARE(f.calc->mode, CCalc::ModeCalculate);
+    QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
     QVERIFY(!f.window->TypedKeysWaiting());
 }
 

@@ -28,17 +28,17 @@ constexpr long kStepsPerRun = 50'000;
 long RunChecked(CCalc& calc)
 {
     long steps = 0;
-    while (calc.mode == CCalc::ModeRun && steps < kStepsPerRun) {
+    while (calc.Mode() == CCalc::ModeRun && steps < kStepsPerRun) {
         calc.StepProgram();
         CheckInvariants(calc);
         ++steps;
     }
-    if (calc.mode == CCalc::ModeRun) {
+    if (calc.Mode() == CCalc::ModeRun) {
         calc.ProcessKey(Key::RunStop);
-        for (int i = 0; i < 8 && calc.mode == CCalc::ModeRun; ++i)
+        for (int i = 0; i < 8 && calc.Mode() == CCalc::ModeRun; ++i)
             calc.StepProgram();
     }
-    EXPECT_NE(calc.mode, CCalc::ModeRun) << "R/S did not stop the run";
+    EXPECT_NE(calc.Mode(), CCalc::ModeRun) << "R/S did not stop the run";
     CheckInvariants(calc);
     return steps;
 }

@@ -69,7 +69,7 @@ TEST(WriteKey, InAProgramTheDisplayNamesTheBank) {
         Fixture f;
         for (int i = 0; i < 100; ++i)
             f.calc.registers[i] = CNombre(i + 1, 12);
-        f.calc.mode = CCalc::ModeRun;
+        f.calc.ProcessKey(Key::RunStop);
         f.calc.x = c.x;
         f.calc.WriteKey(false);
         EXPECT_EQ(f.calc.errorFlag != 0, c.error) << c.file;

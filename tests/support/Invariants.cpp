@@ -39,7 +39,7 @@ void CheckNotifiedRange(int first, int last, int high)
 
 void CheckInvariants(const CCalc& calc)
 {
-    Require(calc.mode >= 0 && calc.mode <= 2, "mode is 0, 1 or 2");
+    Require(calc.Mode() >= 0 && calc.Mode() <= 2, "mode is 0, 1 or 2");
     Require(calc.pc >= 0 && calc.pc <= 999, "pc within 0..999");
     Require(calc.learnPointer >= 0 && calc.learnPointer <= 999, "learnPointer within 0..999");
     Require(calc.callLevel >= 0 && calc.callLevel <= 99, "callLevel within 0..99");

@@ -21,7 +21,7 @@ std::vector<std::uint8_t> Codes(const std::string& script)
 long Run(CCalc& calc, long maxSteps)
 {
     long steps = 0;
-    while (calc.mode == CCalc::ModeRun && steps < maxSteps)
+    while (calc.Mode() == CCalc::ModeRun && steps < maxSteps)
         steps += static_cast<long>(calc.RunSteps(static_cast<std::uint64_t>(maxSteps - steps)).steps);
     return steps;
 }

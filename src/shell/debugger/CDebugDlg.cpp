@@ -199,9 +199,9 @@ bool CDebugDlg::OnCommand(int id)
         Flush();
         return true;
     case kRunStop:
-        if (calc.mode == CCalc::ModeCalculate)
+        if (calc.Mode() == CCalc::ModeCalculate)
             window.StartProgram();
-        else if (calc.mode == CCalc::ModeRun)
+        else if (calc.Mode() == CCalc::ModeRun)
             window.StopProgram();
         return true;
     case kSetBreakpoint:

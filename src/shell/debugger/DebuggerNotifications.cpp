@@ -26,7 +26,7 @@ void CDebugDlg::Range::Add(int from, int to)
 bool CDebugDlg::Running() const
 {
     // A single step (SST) sets run mode around one step: it tests nothing.
-    return calc.mode == CCalc::ModeRun && window.RunPending();
+    return calc.Mode() == CCalc::ModeRun && window.RunPending();
 }
 
 void CDebugDlg::MoveCurrentStep(int pc)
@@ -90,7 +90,7 @@ void CDebugDlg::RepaintDebugger()
 void CDebugDlg::Changed(unsigned dirty)
 {
     dirty_ |= dirty;
-    if (calc.mode != CCalc::ModeRun)
+    if (calc.Mode() != CCalc::ModeRun)
         Flush();
     else if (!frameTimer_.isActive())
         frameTimer_.start();
