@@ -169,7 +169,8 @@ bool ModuleLibrary::CopyToModule(int program, int length) {
         return false;
     }
     uint8_t* block = calc_.programMemory[program];
-    std::ranges::copy(calc_.UserProgram(), block);
+    const auto user = calc_.UserProgram();
+    std::copy(user.begin(), user.end(), block);
     std::fill(block + length, block + CCalc::StepCount, uint8_t{0});
     s.lengths[IndexInSlot(program)] = static_cast<uint16_t>(length);
     s.modified = true;

@@ -132,7 +132,7 @@ bool WebSession::LoadProgramText(std::span<const unsigned char> text)
 
 std::string WebSession::ListingText() const
 {
-    const ProgramArea steps(calc_->programMemory[0], ProgramSteps);
+    const ProgramArea steps = calc_->UserProgram();
     const auto last = std::find_if(steps.rbegin(), steps.rend(), [](unsigned char c) { return c != 0; });
     return storage::ToUtf8(WriteListingText(steps, static_cast<int>(steps.rend() - last)));
 }
