@@ -1,6 +1,9 @@
 #include "face/RunPacer.h"
 
+#include "core/CCalc.h"
+
 #include <algorithm>
+#include <chrono>
 
 Pace RunPacer::AfterTurn(bool running, bool pauseAsked, bool gtoHeld, int64_t msSinceKey) const
 {
@@ -24,4 +27,13 @@ bool RunPacer::ErrorLit(int64_t msSinceError) const
     if (times_.blinkMs == 0 || msSinceError < 0)
         return true;
     return (msSinceError / times_.blinkMs) % 2 == 0;
+}
+
+void RunForMilliseconds(CCalc& calc, double ms, uint64_t stepsPerLook)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(ms));
+    while (calc.RunSteps(stepsPerLook).end == CCalc::RunEnd::BudgetSpent && Clock::now() < deadline) {
+    }
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CCalc;
+
 struct PacingTimes {
     uint32_t stepDelayMs = 0;    // between two steps; 0 runs in slices
     uint32_t shortPauseMs = 50;  // while GTO is held down
@@ -36,3 +38,8 @@ public:
 private:
     PacingTimes times_;
 };
+
+// Runs a program for about ms of the steady clock, looking at the clock
+// every stepsPerLook steps; like RunSteps, it never stops inside an
+// instruction, so an R/S given after it takes effect at once.
+void RunForMilliseconds(CCalc& calc, double ms, uint64_t stepsPerLook);

@@ -11,8 +11,9 @@
 #include <algorithm>
 
 namespace {
-// Steps between two looks at the clock inside a slice.
-constexpr int kStepsPerClockCheck = 64;
+// Steps between two looks at the clock inside a slice: few, because a step
+// may print a line to the tape.
+constexpr uint64_t kStepsPerClockCheck = 64;
 
 int Milliseconds(int64_t ms)
 {
@@ -54,13 +55,9 @@ void CMainWnd::ExecuteStep(bool singleStep)
     }
 }
 
-// The engine ends each budget between instructions, so that an R/S clicked
-// meanwhile stops the run at once instead of waiting for an operand step.
 void CMainWnd::RunSlice()
 {
-    const qint64 deadline = Now() + kRunSliceMs;
-    while (calc.RunSteps(kStepsPerClockCheck).end == CCalc::RunEnd::BudgetSpent && Now() < deadline) {
-    }
+    RunForMilliseconds(calc, kRunSliceMs, kStepsPerClockCheck);
 }
 
 void CMainWnd::PumpUntilDue()

@@ -1,9 +1,9 @@
 #include "web/WebSession.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 
+#include "face/RunPacer.h"
 #include "programtext/ProgramText.h"
 #include "resources/BuiltInModule.h"
 #include "storage/AtomicFile.h"
@@ -62,10 +62,7 @@ WebSession::RunState WebSession::RunSteps(uint64_t maxSteps)
 
 WebSession::RunState WebSession::RunFor(double milliseconds)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::duration<double, std::milli>(milliseconds);
-    while (calc_->RunSteps(kStepsPerClockCheck).end == CCalc::RunEnd::BudgetSpent && Clock::now() < deadline) {
-    }
+    RunForMilliseconds(*calc_, milliseconds, kStepsPerClockCheck);
     return State();
 }
 
