@@ -5,14 +5,16 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
 void Load(CCalc& calc, std::initializer_list<int> steps)
 {
-    int i = 0;
+    std::vector<uint8_t> codes;
     for (int code : steps)
-        calc.programMemory[0][i++] = static_cast<uint8_t>(code);
+        codes.push_back(static_cast<uint8_t>(code));
+    calc.WriteUserProgram(codes);
 }
 
 // Presses A with R01 = count and steps until the program stops.

@@ -12,7 +12,7 @@
 
 namespace {
 // LBL A 1 SUM 00 DSZ 1 A R/S: six steps a pass.
-constexpr int kProgram[] = {76, 11, 1, 44, 0, 97, 1, 11, 91};
+constexpr uint8_t kProgram[] = {76, 11, 1, 44, 0, 97, 1, 11, 91};
 constexpr int64_t kStepsPerPass = 6;
 
 struct WindowedCalculator {
@@ -28,9 +28,7 @@ struct WindowedCalculator {
             host.AttachWindow(window.get());
             window->show();
         }
-        int n = 0;
-        for (int code : kProgram)
-            calc->programMemory[0][n++] = static_cast<uint8_t>(code);
+        calc->WriteUserProgram(kProgram);
     }
     ~WindowedCalculator()
     {
@@ -41,7 +39,8 @@ struct WindowedCalculator {
     void Run(int64_t passes)
     {
         calc->registers[1] = CNombre(passes, 12);
-        calc->pc = 2;
+        for (uint8_t key : {Key::Gto, uint8_t{0}, uint8_t{0}, uint8_t{2}})
+            calc->ProcessKey(key);
         window->StartProgram();
         while (calc->Mode() == CCalc::ModeRun || window->RunPending())
             QCoreApplication::processEvents(QEventLoop::AllEvents);

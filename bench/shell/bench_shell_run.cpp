@@ -23,6 +23,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -44,9 +45,10 @@ struct Window {
     explicit Window(std::initializer_list<int> program)
     {
         calc.SetHost(&host);
-        int n = 0;
+        std::vector<uint8_t> steps;
         for (int step : program)
-            calc.programMemory[0][n++] = static_cast<uint8_t>(step);
+            steps.push_back(static_cast<uint8_t>(step));
+        calc.WriteUserProgram(steps);
         window = std::make_unique<CMainWnd>(calc, *PrepareSkin());
         window->show();
     }

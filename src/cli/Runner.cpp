@@ -57,6 +57,6 @@ void ScriptRunner::StopAtLimit()
 {
     hitStepLimit_ = true;
     host_.Warn(L"the run was stopped after " + std::to_wstring(limits_.maxSteps) +
-               L" steps (--max-steps) at step " + std::to_wstring(calc_.pc));
+               L" steps (--max-steps) at step " + std::to_wstring(calc_.Pc()));
     calc_.RequestStop();
 }

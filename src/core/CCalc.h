@@ -2,7 +2,7 @@
 // The emulated TI-59: every piece of calculator state and the one entry point
 // through which every key press and every program step passes. Front ends
 // drive it with ProcessKey, StepProgram and GetDisplayText and read the fields
-// directly; everything the engine asks of the outside goes through `host`.
+// still public directly; everything the engine asks of the outside goes through `host`.
 
 #include "core/CalcHost.h"
 #include "core/KeyCodes.h"
@@ -59,9 +59,14 @@ public:
     CNombre t;
     CNombre registers[RegisterCount];
     int32_t branchCondition = 1;        // whether the pending address operand jumps
+private:
+    // Read through Area and Pc; written by keys, steps and the Load and Write calls.
     uint8_t programMemory[AreaCount][StepCount] = {};
+public:
     uint8_t* areaBase = programMemory[0];   // area levelArea[callLevel]
+private:
     int32_t pc = 0;
+public:
     int32_t learnPointer = 0;           // step of area 0 shown and written in learn mode
     // Subroutine stack; entry k describes the call made from level k into k + 1.
     int16_t returnAddresses[LevelCount] = {};
@@ -141,7 +146,14 @@ public:
     void LoadUserProgram(std::span<const uint8_t> steps);
     // The same, leaving pc and the subroutine levels as they are: an edit.
     void WriteUserProgram(std::span<const uint8_t> steps);
-    std::span<const uint8_t, StepCount> UserProgram() const { return std::span<const uint8_t, StepCount>(programMemory[0], StepCount); }
+    // Writes steps into an area (0..AreaCount-1), zero past them; the caller
+    // tells the listing when it shows that area.
+    void WriteArea(int area, std::span<const uint8_t> steps);
+    // Area 0 is user memory, 1..AreaCount-1 the library programs.
+    std::span<const uint8_t, StepCount> Area(int area) const { return std::span<const uint8_t, StepCount>(programMemory[area], StepCount); }
+    std::span<const uint8_t, StepCount> UserProgram() const { return Area(0); }
+    // The step the executing area is at.
+    int32_t Pc() const { return pc; }
     // buffer holds DisplayCapacity characters; true when the text ends in an exponent.
     bool GetDisplayText(wchar_t* buffer, bool showWhileRunning) const;
     bool FormatDisplayValue(const CNombre& value, wchar_t* buffer) const;

@@ -151,7 +151,8 @@ void CCalc::StepProgram()
 {
     pile.host = host;
     pauseRequest = 0;
-    // pc is written from outside too (files loaded); never step outside the area.
+    // pc may come from the subroutine stack, which is written from outside too;
+    // never step outside the area.
     if (pc < 0 || pc > LastStep)
         pc = LastStep;
     const bool outerStep = stepInProgress;

@@ -64,8 +64,13 @@ void CCalc::LoadUserProgram(std::span<const uint8_t> steps)
 
 void CCalc::WriteUserProgram(std::span<const uint8_t> steps)
 {
-    const std::size_t count = std::min<std::size_t>(steps.size(), StepCount);
-    std::copy_n(steps.begin(), count, programMemory[0]);
-    std::fill(programMemory[0] + count, programMemory[0] + StepCount, uint8_t{0});
+    WriteArea(0, steps);
     NotifyListing(0, LastStep);
+}
+
+void CCalc::WriteArea(int area, std::span<const uint8_t> steps)
+{
+    uint8_t* target = programMemory[area];
+    const std::size_t count = std::min<std::size_t>(steps.size(), StepCount);
+    std::fill(std::copy_n(steps.begin(), count, target), target + StepCount, uint8_t{0});
 }

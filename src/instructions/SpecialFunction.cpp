@@ -30,8 +30,7 @@ void Download(CCalc& calc)
         calc.errorFlag = 1;
         return;
     }
-    std::copy_n(calc.programMemory[area], CCalc::StepCount, calc.programMemory[0]);
-    calc.NotifyListing(0, CCalc::LastStep);
+    calc.WriteUserProgram(calc.Area(area));
 }
 
 void Signum(CCalc& calc)

@@ -59,5 +59,5 @@ bool WriteListing(CCalc& calc, std::wstring_view path)
         calc.errorFlag = 1;
         return false;
     }
-    return WriteListing(ProgramArea(calc.programMemory[area], ProgramSteps), path, calc.host);
+    return WriteListing(ProgramArea(calc.Area(area).data(), ProgramSteps), path, calc.host);
 }

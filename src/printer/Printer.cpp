@@ -113,7 +113,7 @@ void CPrinter::SetAlpha(int position, const CNombre& value)
                 TenDigits;
 
     const FormattedNumber shown = Format(value, calc_.fixDigits, NormalMode);
-    Trace(ProgramPointer(calc_.pc) + " SetAlpha(" + storage::ToUtf8(shown.text) + ", " +
+    Trace(ProgramPointer(calc_.Pc()) + " SetAlpha(" + storage::ToUtf8(shown.text) + ", " +
           std::to_string(position) + ")\n");
 
     for (int k = 4; k >= 0; --k) {
@@ -125,7 +125,7 @@ void CPrinter::SetAlpha(int position, const CNombre& value)
 void CPrinter::PrintAlpha()
 {
     const std::wstring_view alpha(calc_.alphaLine, Columns);
-    Trace(ProgramPointer(calc_.pc) + " PrintAlpha: " + storage::ToUtf8(alpha) + "\n");
+    Trace(ProgramPointer(calc_.Pc()) + " PrintAlpha: " + storage::ToUtf8(alpha) + "\n");
     PrintLine(alpha);
 }
 
@@ -157,7 +157,7 @@ void CPrinter::PrintLabels()
 {
     const ProgramArea area(calc_.areaBase, ProgramSteps);
     const std::vector<ListingLine> lines =
-        FormatListing(area, calc_.pc, ProgramSteps - 1, ListingRules::Labels);
+        FormatListing(area, calc_.Pc(), ProgramSteps - 1, ListingRules::Labels);
     PrintOutput output(PrintFilePath(), calc_.host);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i].code == Key::Lbl && !lines[i].isOperand && lines[i + 1].isOperand)

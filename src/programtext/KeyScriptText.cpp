@@ -80,7 +80,7 @@ int FirstDifference(const std::wstring& text, ProgramArea steps, int end)
 {
     auto calc = std::make_unique<CCalc>();
     const Assembly assembly = Assemble(*calc, TokenizeScript(text, {}).tokens);
-    const auto typed = std::span<const std::uint8_t>(calc->programMemory[0], ProgramSteps);
+    const auto typed = calc->UserProgram();
     const auto mismatch = std::mismatch(steps.begin(), steps.begin() + end, typed.begin());
     if (mismatch.first != steps.begin() + end)
         return static_cast<int>(mismatch.first - steps.begin());
@@ -94,12 +94,12 @@ bool TypesAlone(std::unique_ptr<CCalc>& scratch, const Instruction& instruction)
 {
     if (scratch->Mode() != CCalc::ModeCalculate || scratch->InstructionPending())
         scratch = std::make_unique<CCalc>();
-    scratch->pc = 0;
+    scratch->ProcessKey(Key::Rst);
     const Assembly assembly = Assemble(*scratch, TokenizeScript(TextOf(instruction), {}).tokens);
     if (assembly.notTyped || assembly.length != static_cast<int>(instruction.lines.size()))
         return false;
     for (std::size_t i = 0; i < instruction.lines.size(); ++i)
-        if (scratch->programMemory[0][i] != instruction.lines[i].code)
+        if (scratch->UserProgram()[i] != instruction.lines[i].code)
             return false;
     return true;
 }

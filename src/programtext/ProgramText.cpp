@@ -124,7 +124,8 @@ ProgramTextRead ReadKeyScriptForm(const std::vector<TextLine>& lines)
                                                             : L"a key learn mode records (LRN would leave it)"};
         return read;
     }
-    std::copy(calc->programMemory[0], calc->programMemory[0] + ProgramSteps, read.steps.begin());
+    const auto typed = calc->UserProgram();
+    std::copy(typed.begin(), typed.end(), read.steps.begin());
     read.end = assembly.length;
     return read;
 }

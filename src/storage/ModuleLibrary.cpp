@@ -42,18 +42,15 @@ std::wstring ModuleLibrary::SettingName(int slot) { return L"Modul #" + std::to_
 void ModuleLibrary::Install(int slot, const ModuleImage& image) {
     // Past its length each area is cleared: a label search must not find the
     // steps of the module that sat in the slot before.
-    for (int p = 0; p < kModulePrograms; ++p) {
-        const auto steps = image.Program(p);
-        uint8_t* area = calc_.programMemory[kModulePrograms * slot + p + 1];
-        std::fill(std::copy(steps.begin(), steps.end(), area), area + CCalc::StepCount, uint8_t{0});
-    }
+    for (int p = 0; p < kModulePrograms; ++p)
+        calc_.WriteArea(kModulePrograms * slot + p + 1, image.Program(p));
     SlotAt(slot).lengths = image.lengths;
     RefreshIfShown(slot);
 }
 
 // The debugger lists the executing area; when that lies in the slot it changed.
 void ModuleLibrary::RefreshIfShown(int slot) {
-    const int area = static_cast<int>((calc_.areaBase - calc_.programMemory[0]) / CCalc::StepCount);
+    const int area = static_cast<int>((calc_.areaBase - calc_.Area(0).data()) / CCalc::StepCount);
     if (area > kModulePrograms * slot && area <= kModulePrograms * (slot + 1))
         calc_.NotifyListing(0, CCalc::LastStep);
 }
@@ -114,7 +111,7 @@ void ModuleLibrary::ClearModule(int slot) {
     if (!ValidSlot(slot))
         return;
     for (int p = 1; p <= kModulePrograms; ++p)
-        std::fill_n(calc_.programMemory[kModulePrograms * slot + p], CCalc::StepCount, uint8_t{0});
+        calc_.WriteArea(kModulePrograms * slot + p, {});
     ModuleSlot& s = SlotAt(slot);
     s.name = L"None";
     s.path.clear();
@@ -131,8 +128,7 @@ bool ModuleLibrary::SaveModuleFile(int slot, const std::filesystem::path& path) 
         return false;
     std::array<std::span<const unsigned char>, kModulePrograms> programs;
     for (int p = 0; p < kModulePrograms; ++p)
-        programs[static_cast<std::size_t>(p)] = std::span<const unsigned char>(
-            calc_.programMemory[kModulePrograms * slot + p + 1], CCalc::StepCount);
+        programs[static_cast<std::size_t>(p)] = calc_.Area(kModulePrograms * slot + p + 1);
     const WriteResult result = WriteFileAtomically(path, EncodeModuleImage(Slot(slot).lengths, programs));
     if (!result.ok()) {
         ReportSystemError(calc_, L"Unable to save module", result.error, path);
@@ -168,10 +164,7 @@ bool ModuleLibrary::CopyToModule(int program, int length) {
         ReportRefusal(calc_, L"Unable to copy", L"The module is Read Only and cannot be overwritten");
         return false;
     }
-    uint8_t* block = calc_.programMemory[program];
-    const auto user = calc_.UserProgram();
-    std::copy(user.begin(), user.end(), block);
-    std::fill(block + length, block + CCalc::StepCount, uint8_t{0});
+    calc_.WriteArea(program, calc_.UserProgram().first(static_cast<std::size_t>(length)));
     s.lengths[IndexInSlot(program)] = static_cast<uint16_t>(length);
     s.modified = true;
     RefreshIfShown(SlotOfProgram(program));
@@ -184,7 +177,7 @@ bool ModuleLibrary::CopyFromModule(int program) {
         return false;
     }
     const int length = Slot(SlotOfProgram(program)).lengths[IndexInSlot(program)];
-    calc_.WriteUserProgram(std::span<const uint8_t>(calc_.programMemory[program], static_cast<std::size_t>(length)));
+    calc_.WriteUserProgram(calc_.Area(program).first(static_cast<std::size_t>(length)));
     return true;
 }
 

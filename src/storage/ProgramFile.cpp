@@ -40,7 +40,8 @@ std::vector<unsigned char> EncodeProgramFile(const CCalc& calc) {
     out.reserve(kProgramFileSize);
     for (const CNombre& value : calc.registers)
         AppendNumberRecord(out, value);
-    out.insert(out.end(), calc.programMemory[0], calc.programMemory[0] + kSteps);
+    const auto steps = calc.UserProgram();
+    out.insert(out.end(), steps.begin(), steps.end());
     return out;
 }
 

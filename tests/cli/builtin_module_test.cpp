@@ -43,7 +43,7 @@ TEST(BuiltInModule, ProgramNIsTheNthSourceByName)
         auto calc = std::make_unique<CCalc>();
         const Assembly assembly = Assemble(*calc, source.tokens);
         ASSERT_EQ(static_cast<int>(program.size()), assembly.length) << sources[i];
-        EXPECT_TRUE(std::equal(program.begin(), program.end(), calc->programMemory[0])) << sources[i];
+        EXPECT_TRUE(std::equal(program.begin(), program.end(), calc->UserProgram().begin())) << sources[i];
     }
 }
 

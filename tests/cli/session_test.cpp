@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "KeyScript.h"
 #include "ScratchFolder.h"
 #include "cli/Commands.h"
 #include "cli/Runner.h"
@@ -50,10 +51,10 @@ TEST_F(SessionTest, FilesThatCannotBeUsedAreNamedAndChangeNothing)
     };
     for (const Case& c : cases) {
         Session session(host_, {});
-        session.calc().programMemory[0][0] = 42;
+        keyscript::Poke(session.calc(), 0, 0, "42");
         const std::wstring problem = session.Prepare(c.options);
         EXPECT_EQ(problem.rfind(c.problemStart, 0), 0u) << std::string(problem.begin(), problem.end());
-        EXPECT_EQ(session.calc().programMemory[0][0], 42);
+        EXPECT_EQ(session.calc().UserProgram()[0], 42);
     }
 }
 
@@ -67,7 +68,7 @@ TEST_F(SessionTest, BytesAfterTheProgramsAModuleNamesAreIgnored)
     options.modules[1] = File("long.mod", bytes);
     Session session(host_, {});
     EXPECT_EQ(session.Prepare(options), L"");
-    const auto* program = session.calc().programMemory[storage::kModulePrograms + 1];
+    const auto program = session.calc().Area(storage::kModulePrograms + 1);
     EXPECT_EQ((std::vector<int>{program[0], program[1], program[2], program[3]}), (std::vector<int>{1, 2, 3, 0}));
 }
 
@@ -76,12 +77,12 @@ TEST_F(SessionTest, AListingFillsUserMemoryAndStartsAtStepZero)
     CliOptions options;
     options.load = File("l.txt", "000 76 LBL\n001 11 A\n002 99 PRT\n");
     Session session(host_, {});
-    session.calc().programMemory[0][500] = 7;
-    session.calc().pc = 12;
+    keyscript::Poke(session.calc(), 0, 500, "7");
+    keyscript::GoTo(session.calc(), 12);
     ASSERT_EQ(session.Prepare(options), L"");
-    EXPECT_EQ(session.calc().programMemory[0][2], 99);
-    EXPECT_EQ(session.calc().programMemory[0][500], 0);
-    EXPECT_EQ(session.calc().pc, 0);
+    EXPECT_EQ(session.calc().UserProgram()[2], 99);
+    EXPECT_EQ(session.calc().UserProgram()[500], 0);
+    EXPECT_EQ(session.calc().Pc(), 0);
 }
 
 TEST_F(SessionTest, TheMasterLibraryIsInSlotZeroAsOnAFirstStart)
@@ -95,7 +96,7 @@ TEST_F(SessionTest, TheMasterLibraryIsInSlotZeroAsOnAFirstStart)
     const storage::ModuleParse parsed = storage::ParseModuleImage(BuiltInModuleImage());
     ASSERT_TRUE(parsed.image);
     const auto first = parsed.image->Program(0);
-    EXPECT_TRUE(std::equal(first.begin(), first.end(), session.calc().programMemory[1]));
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), session.calc().Area(1).begin()));
 }
 
 TEST_F(SessionTest, TheWriteFolderDefaultsToTheCurrentOne)

@@ -98,7 +98,7 @@ class AcceptanceListing : public ::testing::TestWithParam<ListingCase> {};
 std::vector<std::string> Listed(const CCalc& calc, int count, ListingRules rules)
 {
     std::vector<std::string> texts;
-    const ProgramArea area(calc.programMemory[0], ProgramSteps);
+    const ProgramArea area(calc.UserProgram().data(), ProgramSteps);
     for (const ListingLine& line : FormatListing(area, 0, ProgramSteps - 1, rules)) {
         if (static_cast<int>(texts.size()) == count)
             break;
@@ -118,7 +118,7 @@ TEST_P(AcceptanceListing, ListsIndirectOperands)
     EXPECT_EQ(Listed(calc, count, ListingRules::Display), c.lines);
     // The label scan walks the same way: no operand is taken for a Lbl.
     for (const ListingLine& line :
-         FormatListing(ProgramArea(calc.programMemory[0], ProgramSteps), 0, 6, ListingRules::Labels))
+         FormatListing(ProgramArea(calc.UserProgram().data(), ProgramSteps), 0, 6, ListingRules::Labels))
         EXPECT_TRUE(line.code != Key::Lbl || line.isOperand) << line.step;
 }
 

@@ -113,7 +113,7 @@ TEST(Host, BreakpointStopLeavesPcOnTheBreakpoint)
         keyscript::Poke(calc, 0, 0, c.steps);
         keyscript::Type(calc, "R/S");
         EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.steps;
-        EXPECT_EQ(calc.pc, c.breakAt) << c.steps;
+        EXPECT_EQ(calc.Pc(), c.breakAt) << c.steps;
     }
 }
 
@@ -127,7 +127,7 @@ TEST(Host, BreakpointStopFromTheHostWaitsForTheOperand)
     keyscript::Poke(calc, 0, 0, "07 42 05 91");
     keyscript::Type(calc, "R/S");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, 3);
+    EXPECT_EQ(calc.Pc(), 3);
     keyscript::Type(calc, "RCL 0 5");
     EXPECT_EQ(keyscript::Display(calc), "7.");
 }

@@ -176,7 +176,7 @@ TEST(Keyboard, NewCalculatorIsCleared)
     EXPECT_EQ(calc.pendingPrefix, 68);
     EXPECT_EQ(calc.fromKeyboard[0], 1);
     EXPECT_EQ(calc.branchCondition, 1);
-    EXPECT_EQ(calc.areaBase, calc.programMemory[0]);
+    EXPECT_EQ(calc.areaBase, calc.UserProgram().data());
     EXPECT_EQ(std::wstring(calc.alphaLine), std::wstring(20, L' '));
     for (const CNombre& r : calc.registers)
         EXPECT_TRUE(r.IsZero());
@@ -205,11 +205,11 @@ TEST(Keyboard, ClearingKeys)
     keyscript::Type(calc, "7 STO 10 LRN 5 + LRN 4 X<>T");
     keyscript::Type(calc, "CMS");
     EXPECT_TRUE(calc.registers[10].IsZero());
-    EXPECT_EQ(calc.programMemory[0][0], 5);
+    EXPECT_EQ(calc.UserProgram()[0], 5);
     keyscript::Type(calc, "CP");
     EXPECT_EQ(keyscript::Steps(calc, 0, 0, 2), "00 00");
     EXPECT_TRUE(calc.t.IsZero());
-    EXPECT_EQ(calc.pc, 0);
+    EXPECT_EQ(calc.Pc(), 0);
 
     // CLR ends the scientific format but not the engineering one.
     keyscript::Type(calc, "1 EE 3 CLR");

@@ -84,7 +84,7 @@ TEST_P(LearnEditing, EditsUserMemory)
     const EditCase& c = GetParam();
     CCalc calc;
     keyscript::Poke(calc, 0, 0, c.preset);
-    calc.pc = c.pointer;
+    keyscript::GoTo(calc, c.pointer);
     keyscript::Type(calc, "LRN");
     keyscript::Type(calc, c.script);
     const int count = static_cast<int>((std::string(c.steps).size() + 1) / 3);
@@ -115,9 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Editing, LearnEditing, ::testing::ValuesIn(kEditing));
 TEST(LearnMode, InsertAtTheLastStepLosesOnlyIt)
 {
     CCalc calc;
-    calc.programMemory[0][998] = 7;
-    calc.programMemory[0][999] = 9;
-    calc.pc = 998;
+    keyscript::Poke(calc, 0, 998, "07 09");
+    keyscript::GoTo(calc, 998);
     keyscript::Type(calc, "LRN INS");
     EXPECT_EQ(keyscript::Steps(calc, 0, 998, 2), "00 07");
     keyscript::Type(calc, "SST DEL");
@@ -127,8 +126,8 @@ TEST(LearnMode, InsertAtTheLastStepLosesOnlyIt)
 TEST(LearnMode, DisplayShowsAddressAndCode)
 {
     CCalc calc;
-    calc.programMemory[0][7] = 42;
-    calc.pc = 7;
+    keyscript::Poke(calc, 0, 7, "42");
+    keyscript::GoTo(calc, 7);
     keyscript::Type(calc, "LRN");
     EXPECT_EQ(keyscript::Display(calc), "007 42");
     keyscript::Type(calc, "BST");
@@ -143,7 +142,7 @@ TEST(LearnMode, LeavingPlacesPcAtThePointer)
     calc.SetHost(&host);
     keyscript::Type(calc, "LRN 1 2 3 BST LRN");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, 2);
+    EXPECT_EQ(calc.Pc(), 2);
     EXPECT_TRUE(host.Saw("listing 0-0"));
     EXPECT_TRUE(host.Saw("pc 2"));
     host.notifications.clear();

@@ -16,7 +16,7 @@ TEST(Library, PgmFromTheKeyboardSelectsUntilRst)
     keyscript::Type(calc, "A");
     EXPECT_EQ(keyscript::Display(calc), "5.");
     EXPECT_EQ(calc.callLevel, 0);
-    EXPECT_EQ(calc.areaBase, calc.programMemory[0]);
+    EXPECT_EQ(calc.areaBase, calc.UserProgram().data());
     EXPECT_EQ(calc.selectedArea[0], 2);   // still selected, still shown
     EXPECT_EQ(calc.shownProgram, 2);
     keyscript::Type(calc, "RST");
@@ -43,7 +43,7 @@ TEST(Library, RunStopEntersTheSelectedProgramAtResumeAddress)
     keyscript::Type(calc, "PGM 2 R/S");
     EXPECT_EQ(calc.callLevel, 1);
     EXPECT_EQ(calc.levelArea[1], 2);
-    EXPECT_EQ(calc.areaBase, calc.programMemory[2]);
+    EXPECT_EQ(calc.areaBase, calc.Area(2).data());
     EXPECT_EQ(keyscript::Display(calc), "3");
 }
 
@@ -80,10 +80,10 @@ TEST(Library, LearnPointerKeepsTheUserPosition)
     // program 01 calls back into user memory with Pgm 00 SBR 010.
     keyscript::Poke(calc, 1, 0, "76 11 36 00 71 00 10 92");
     keyscript::Poke(calc, 0, 10, "04 92");
-    calc.pc = 6;
+    keyscript::GoTo(calc, 6);
     keyscript::Type(calc, "PGM 1 A");
     EXPECT_EQ(calc.callLevel, 0);
-    EXPECT_EQ(calc.pc, 6);
+    EXPECT_EQ(calc.Pc(), 6);
     // Leaving the library for user memory remembered where the user was.
     EXPECT_EQ(calc.learnPointer, 12);
     keyscript::Type(calc, "LRN");
@@ -98,7 +98,7 @@ TEST(Library, DeepCallsKeepTheExecutingArea)
     keyscript::Type(calc, "PGM 3 A");
     EXPECT_EQ(keyscript::Display(calc), "6.");
     EXPECT_EQ(calc.callLevel, 0);
-    EXPECT_EQ(calc.areaBase, calc.programMemory[0]);
+    EXPECT_EQ(calc.areaBase, calc.UserProgram().data());
 }
 
 }  // namespace

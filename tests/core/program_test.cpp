@@ -112,7 +112,7 @@ TEST(Program, ErrorStopWaitsForTheAddressSteps)
     keyscript::Type(calc, "100 STO 0 1 A");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.errorFlag, 1);
-    EXPECT_EQ(calc.pc, 8);   // after the label step of the address
+    EXPECT_EQ(calc.Pc(), 8);   // after the label step of the address
     EXPECT_EQ(keyscript::Display(calc), "100.");
     keyscript::Type(calc, "CLR B");   // no stop left over for the next run
     EXPECT_EQ(keyscript::Display(calc), "6");
@@ -146,7 +146,7 @@ TEST(Program, KeyboardSbrRunsAndStopsAtItsReturn)
     Loaded(calc, "R/S LBL B 4 RTN");
     keyscript::Type(calc, "GTO 0 0 0 SBR B");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, 0);
+    EXPECT_EQ(calc.Pc(), 0);
     EXPECT_EQ(calc.callLevel, 0);
     EXPECT_EQ(keyscript::Display(calc), "4.");
 }
@@ -157,9 +157,9 @@ TEST(Program, KeyboardGtoLabelPositionsWithoutRunning)
     Loaded(calc, "1 LBL B 4 RTN");
     keyscript::Type(calc, "GTO B");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, 3);
+    EXPECT_EQ(calc.Pc(), 3);
     keyscript::Type(calc, "GTO 5 A");   // jumps to 005, then A has no label
-    EXPECT_EQ(calc.pc, 5);
+    EXPECT_EQ(calc.Pc(), 5);
     EXPECT_EQ(calc.errorFlag, 1);
 }
 
@@ -172,7 +172,7 @@ TEST(Program, UserKeyStartsOnItsLabelStep)
     calc.SetHost(&host);
     calc.ProcessKey(Key::UserA);
     EXPECT_EQ(calc.Mode(), CCalc::ModeRun);
-    EXPECT_EQ(calc.pc, 1);
+    EXPECT_EQ(calc.Pc(), 1);
     EXPECT_EQ(host.notifications.back(), "display");
     EXPECT_TRUE(host.Saw("pc 1"));
     keyscript::Run(calc);
@@ -211,7 +211,7 @@ TEST(Program, RunToTheLastStep)
         keyscript::Type(calc, c.keys);
         EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.keys;
         EXPECT_EQ(calc.errorFlag, 1) << c.keys;
-        EXPECT_EQ(calc.pc, c.pc) << c.keys;
+        EXPECT_EQ(calc.Pc(), c.pc) << c.keys;
         EXPECT_EQ(keyscript::Display(calc), c.display) << c.keys;
     }
 }
@@ -220,22 +220,25 @@ TEST(Program, CallFromTheLastStepReturnsOntoIt)
 {
     CCalc calc;
     keyscript::Poke(calc, 0, 0, "76 12 92");
-    calc.programMemory[0][999] = Key::UserA + 1;   // B
+    keyscript::Poke(calc, 0, 999, std::to_string(Key::UserA + 1));   // B
     keyscript::Type(calc, "GTO 9 9 9 R/S");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     EXPECT_EQ(calc.callLevel, 0);
-    EXPECT_EQ(calc.pc, 999);
+    EXPECT_EQ(calc.Pc(), 999);
     EXPECT_EQ(calc.errorFlag, 1);
 }
 
-TEST(Program, StepWithPcOutsideMemoryStopsAtTheEnd)
+TEST(Program, ReturnOutsideMemoryStopsAtTheEnd)
 {
-    for (int pc : {-1, 1000, 40000}) {
+    // The subroutine stack is state anyone may write; what it returns to is checked.
+    for (int16_t returnAddress : {-1, 1000, 32767}) {
         CCalc calc;
-        calc.pc = pc;
+        calc.returnAddresses[0] = returnAddress;
+        calc.callLevel = 1;
+        calc.ProcessKey(Key::Rtn);
         calc.ProcessKey(Key::RunStop);
         calc.StepProgram();
-        EXPECT_EQ(calc.pc, 999);
+        EXPECT_EQ(calc.Pc(), 999);
         EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
         EXPECT_EQ(calc.errorFlag, 1);
     }
@@ -290,7 +293,7 @@ TEST(Program, KeyboardRunStopWaitsForTheOperand)
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     keyscript::Type(calc, "RCL 1 2");
     EXPECT_EQ(keyscript::Display(calc), "9.");
-    EXPECT_EQ(calc.pc, 4);
+    EXPECT_EQ(calc.Pc(), 4);
 }
 
 // A slice of a run never ends while an instruction collects its operand, so
@@ -313,7 +316,7 @@ TEST(Program, RunSlicesEndBetweenInstructions)
         const CCalc::RunResult slice = calc.RunSteps(c.budget);
         EXPECT_EQ(slice.end, c.end) << c.budget;
         EXPECT_EQ(slice.steps, c.steps) << c.budget;
-        EXPECT_EQ(calc.pc, c.pc) << c.budget;
+        EXPECT_EQ(calc.Pc(), c.pc) << c.budget;
         calc.RequestStop();
         EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.budget;
     }
@@ -342,7 +345,7 @@ TEST(Program, SingleStepFromTheKeyboard)
     Loaded(calc, "2 + 3 =");
     keyscript::Type(calc, "SST SST SST");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, 3);
+    EXPECT_EQ(calc.Pc(), 3);
     EXPECT_EQ(keyscript::Display(calc), "3");
     keyscript::Type(calc, "SST");
     EXPECT_EQ(keyscript::Display(calc), "5.");

@@ -9,6 +9,7 @@
 #include "ScratchFolder.h"
 
 #include <random>
+#include <vector>
 #include <string>
 
 namespace {
@@ -25,9 +26,12 @@ void FillPrograms(CCalc& calc, std::mt19937& random)
                                      44, 40, 36, 22, 91, 1, 2, 0, 85, 95, 65, 53, 54, 45};
     std::uniform_int_distribution<int> anyCode(0, 99);
     std::uniform_int_distribution<int> pick(0, sizeof common - 1);
-    for (int area = 0; area < CCalc::AreaCount; ++area)
-        for (uint8_t& step : calc.programMemory[area])
+    std::vector<uint8_t> steps(CCalc::StepCount);
+    for (int area = 0; area < CCalc::AreaCount; ++area) {
+        for (uint8_t& step : steps)
             step = static_cast<uint8_t>(random() % 2 ? common[pick(random)] : anyCode(random));
+        calc.WriteArea(area, steps);
+    }
 }
 
 struct Scenario {

@@ -5,10 +5,12 @@
 #include "Invariants.h"
 #include "ScratchFolder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <span>
+#include <vector>
 
 namespace fuzz {
 
@@ -25,9 +27,12 @@ inline void MarkState(CCalc& calc)
 {
     for (int i = 0; i < CCalc::RegisterCount; ++i)
         calc.registers[i] = CNombre(1'000'000'000'000 + i, i % 7);
-    for (int area = 0; area < CCalc::AreaCount; ++area)
+    std::vector<uint8_t> steps(CCalc::StepCount);
+    for (int area = 0; area < CCalc::AreaCount; ++area) {
         for (int step = 0; step < CCalc::StepCount; ++step)
-            calc.programMemory[area][step] = static_cast<uint8_t>((area + step) % 100);
+            steps[static_cast<std::size_t>(step)] = static_cast<uint8_t>((area + step) % 100);
+        calc.WriteArea(area, steps);
+    }
     std::wcscpy(calc.memoTexts[0], L"marked");
 }
 
@@ -41,7 +46,10 @@ inline bool SameRegisters(const CCalc& a, const CCalc& b)
 
 inline bool SameProgramMemory(const CCalc& a, const CCalc& b)
 {
-    return std::memcmp(a.programMemory, b.programMemory, sizeof a.programMemory) == 0;
+    for (int area = 0; area < CCalc::AreaCount; ++area)
+        if (!std::ranges::equal(a.Area(area), b.Area(area)))
+            return false;
+    return true;
 }
 
 } // namespace fuzz

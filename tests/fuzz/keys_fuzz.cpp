@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -73,11 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     if (setup & 2) {
         const std::size_t steps = std::min<std::size_t>(size, CCalc::StepCount);
-        for (std::size_t i = 0; i < steps; ++i)
-            calc.programMemory[0][i] = setup & 8 ? data[i] : static_cast<uint8_t>(data[i] % 100);
+        std::vector<uint8_t> program(data, data + steps);
+        if (!(setup & 8))
+            for (uint8_t& step : program)
+                step = static_cast<uint8_t>(step % 100);
+        calc.WriteArea(0, program);
         if (setup & 4)
             for (int area = 1; area < CCalc::AreaCount; ++area)
-                std::memcpy(calc.programMemory[area], calc.programMemory[0], CCalc::StepCount);
+                calc.WriteArea(area, program);
         data += steps;
         size -= steps;
     }

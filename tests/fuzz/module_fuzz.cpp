@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     for (int p = 0; p < storage::kModulePrograms; ++p) {
         const auto program = parsed.image->Program(p);
-        const uint8_t* area = calc.programMemory[25 * slot + p + 1];
-        Require(std::equal(program.begin(), program.end(), area), "area holds its program");
+        const auto area = calc.Area(25 * slot + p + 1);
+        Require(std::equal(program.begin(), program.end(), area.begin()), "area holds its program");
         for (std::size_t step = program.size(); step < storage::kProgramSteps; ++step)
             Require(area[step] == 0, "area cleared past its program");
     }

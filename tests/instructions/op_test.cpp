@@ -164,7 +164,7 @@ TEST(Op, NumbersAbove40AreAnErrorAndReturnToTheKeyboardLevel)
         EXPECT_TRUE(p.calc.errorFlag) << n;
         EXPECT_EQ(p.calc.Mode(), CCalc::ModeCalculate) << n;
         EXPECT_EQ(p.calc.callLevel, 0) << n;
-        EXPECT_EQ(p.calc.areaBase, p.calc.programMemory[0]) << n;
+        EXPECT_EQ(p.calc.areaBase, p.calc.UserProgram().data()) << n;
     }
 }
 
@@ -187,15 +187,15 @@ TEST(Op, DownloadCopiesTheSelectedProgram)
         PrinterCalc p;
         p.Program({42, 5});
         if (c.copied) {
-            p.calc.programMemory[c.selected][0] = 76;
-            p.calc.programMemory[c.selected][999] = 92;
+            keyscript::SetStep(p.calc, c.selected, 0, 76);
+            keyscript::SetStep(p.calc, c.selected, 999, 92);
         }
         p.calc.selectedArea[0] = static_cast<std::int16_t>(c.selected);
         p.calc.SpecialFunction(9);
         const std::uint8_t first = c.copied ? 76 : 42;
-        EXPECT_EQ(p.calc.programMemory[0][0], first) << c.name;
-        EXPECT_EQ(p.calc.programMemory[0][1], c.copied ? 0 : 5) << c.name;
-        EXPECT_EQ(p.calc.programMemory[0][999], c.copied ? 92 : 0) << c.name;
+        EXPECT_EQ(p.calc.Area(0)[0], first) << c.name;
+        EXPECT_EQ(p.calc.Area(0)[1], c.copied ? 0 : 5) << c.name;
+        EXPECT_EQ(p.calc.Area(0)[999], c.copied ? 92 : 0) << c.name;
         EXPECT_EQ(p.calc.errorFlag != 0, c.error) << c.name;
     }
 }

@@ -139,7 +139,7 @@ TEST_P(RunningOperand, TakesOperandSteps)
     keyscript::Type(calc, c.keys);
     keyscript::Type(calc, "R/S");
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
-    EXPECT_EQ(calc.pc, c.pc);
+    EXPECT_EQ(calc.Pc(), c.pc);
     keyscript::Type(calc, "RCL " + std::to_string(c.reg / 10) + " " + std::to_string(c.reg % 10));
     EXPECT_EQ(keyscript::Display(calc), c.value);
 }
@@ -172,11 +172,11 @@ TEST(Operand, LabelInPlaceOfTheAddress)
     CCalc calc;
     keyscript::Poke(calc, 0, 0, "76 12 07 91");
     keyscript::Type(calc, "GTO B");
-    EXPECT_EQ(calc.pc, 2);
+    EXPECT_EQ(calc.Pc(), 2);
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
     // A digit first makes it an address; the key after it then runs as usual.
     keyscript::Type(calc, "GTO 3 X2");
-    EXPECT_EQ(calc.pc, 3);
+    EXPECT_EQ(calc.Pc(), 3);
     EXPECT_EQ(calc.errorFlag, 0);
 }
 
@@ -187,7 +187,7 @@ TEST(Operand, SstKeepsAKeyboardPrefixPending)
     keyscript::Type(calc, "RCL");
     keyscript::Type(calc, "SST");
     // The step ran as an operand of the pending RCL.
-    EXPECT_EQ(calc.pc, 1);
+    EXPECT_EQ(calc.Pc(), 1);
     EXPECT_EQ(calc.operandDigits, 0);
     EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate);
 }

@@ -31,7 +31,7 @@ struct PrinterCalc {
     void Program(std::initializer_list<int> steps, int at = 0)
     {
         for (int code : steps)
-            calc.programMemory[0][at++] = static_cast<std::uint8_t>(code);
+            keyscript::SetStep(calc, 0, at++, static_cast<std::uint8_t>(code));
     }
 };
 

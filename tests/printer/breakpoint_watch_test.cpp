@@ -4,6 +4,7 @@
 
 #include "printer/Breakpoints.h"
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "core/CalcHost.h"
 
@@ -107,14 +108,14 @@ TEST(BreakpointWatch, RunsStopWhereTheirBreakpointsSay) {
         WatchingHost host(calc, tables);
         calc.SetHost(&host);
         for (std::size_t i = 0; i < c.program.size(); ++i)
-            calc.programMemory[c.area][i] = static_cast<uint8_t>(c.program[i]);
+            keyscript::SetStep(calc, c.area, i, static_cast<uint8_t>(c.program[i]));
         if (c.area != 0)
             for (int key : {static_cast<int>(Key::Pgm), 0, c.area})
                 calc.ProcessKey(static_cast<uint8_t>(key));
         calc.ProcessKey(Key::RunStop);
         calc.RunSteps(100'000);
         EXPECT_EQ(calc.Mode(), CCalc::ModeCalculate) << c.name;
-        EXPECT_EQ(calc.pc, c.pc) << c.name;
+        EXPECT_EQ(calc.Pc(), c.pc) << c.name;
         EXPECT_EQ(calc.registers[c.reg].ToDouble(), c.value) << c.name;
     }
 }

@@ -136,7 +136,7 @@ TEST(ListingFile, ListsTheSelectedLibraryProgram)
 {
     ScratchFolder folder;
     PrinterCalc p;
-    p.calc.programMemory[2][0] = 92;
+    keyscript::SetStep(p.calc, 2, 0, 92);
     p.calc.selectedArea[0] = 2;
     ASSERT_TRUE(WriteListing(p.calc, (folder / "lib.txt").wstring()));
     ASSERT_FALSE(p.host.printed.empty());

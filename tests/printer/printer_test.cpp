@@ -158,7 +158,7 @@ TEST(Alpha, SetAlphaFillsFiveCharacters)
 TEST(Alpha, TracesGoToTheDeveloperLog)
 {
     PrinterCalc p;
-    p.calc.pc = 7;
+    keyscript::GoTo(p.calc, 7);
     CPrinter printer(p.calc);
     printer.SetAlpha(5, Num(L"1314"));
     printer.PrintAlpha();
@@ -219,7 +219,7 @@ TEST(PrintLabels, OneLinePerLabelFromTheProgramPointer)
     for (const Case& c : cases) {
         PrinterCalc p;
         p.Program(c.program);
-        p.calc.pc = c.pc;
+        keyscript::GoTo(p.calc, c.pc);
         CPrinter(p.calc).PrintLabels();
         EXPECT_EQ(p.host.printed, c.lines) << c.name;
     }
@@ -229,7 +229,7 @@ TEST(PrintLabels, LblAtTheLastStepHasNoLabel)
 {
     PrinterCalc p;
     p.Program({76, 14}, 997);
-    p.calc.programMemory[0][999] = 76;
+    keyscript::SetStep(p.calc, 0, 999, 76);
     CPrinter(p.calc).PrintLabels();
     EXPECT_EQ(p.host.printed, Lines{L"998 14 D"});
 }
@@ -237,9 +237,10 @@ TEST(PrintLabels, LblAtTheLastStepHasNoLabel)
 TEST(PrintLabels, ScansTheExecutingArea)
 {
     PrinterCalc p;
-    p.calc.programMemory[3][10] = 76;
-    p.calc.programMemory[3][11] = 15;
-    p.calc.areaBase = p.calc.programMemory[3];
+    keyscript::SetStep(p.calc, 3, 10, 76);
+    keyscript::SetStep(p.calc, 3, 11, 15);
+    p.calc.levelArea[0] = 3;
+    p.calc.SyncAreaBase();
     CPrinter(p.calc).PrintLabels();
     EXPECT_EQ(p.host.printed, Lines{L"011 15 E"});
 }

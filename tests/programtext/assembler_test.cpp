@@ -21,7 +21,8 @@ Assembled AssembleText(const std::wstring& source)
     const TokenizedScript script = TokenizeScript(source, L"t");
     EXPECT_FALSE(script.error);
     Assembled result{{}, Assemble(*calc, script.tokens), calc->Mode()};
-    result.steps.assign(calc->programMemory[0], calc->programMemory[0] + result.assembly.length);
+    const auto typed = calc->UserProgram();
+    result.steps.assign(typed.begin(), typed.begin() + result.assembly.length);
     return result;
 }
 

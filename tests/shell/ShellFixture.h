@@ -2,6 +2,7 @@
 // A calculator in its real window for the shell's tests, with helpers that
 // click keys where they are drawn.
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "shell/CMainWnd.h"
 #include "face/KeyLayout.h"
@@ -58,7 +59,7 @@ struct ShellFixture {
     {
         QList<int> codes;
         for (int i = 0; i < count; ++i)
-            codes << calc->programMemory[0][i];
+            codes << calc->Area(0)[i];
         return codes;
     }
     QString Display() const { return window->displayText; }
@@ -69,5 +70,5 @@ inline void LoadSteps(CCalc& calc, std::initializer_list<int> steps)
 {
     int n = 0;
     for (int step : steps)
-        calc.programMemory[0][n++] = static_cast<uint8_t>(step);
+        keyscript::SetStep(calc, 0, n++, static_cast<uint8_t>(step));
 }

@@ -69,7 +69,7 @@ struct DebuggerFixture {
     {
         int n = 0;
         for (int step : steps)
-            calc->programMemory[area][n++] = static_cast<uint8_t>(step);
+            keyscript::SetStep(*calc, area, n++, static_cast<uint8_t>(step));
     }
     void Keys(const std::string& script) { keyscript::Type(*calc, script); }
     // R/S as the debugger's button gives it, then the event loop until the

@@ -24,21 +24,21 @@ void DebuggerRunTest::StepBreakpointStopsBeforeItsStep()
     CDebugDlg& debugger = f.Open();
 
     QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.calc->pc, 10);
+    QCOMPARE(f.calc->Pc(), 10);
     QCOMPARE(f.Register(1), 1.0);
     QCOMPARE(debugger.programModel->CurrentStep(), 10);
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("1."));
 
     debugger.sstButton->click();
     QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
-    QCOMPARE(f.calc->pc, 11);
+    QCOMPARE(f.calc->Pc(), 11);
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("5"));
     QCOMPARE(debugger.programModel->CurrentStep(), 11);
 
     // R/S goes on from there, past the breakpoint's step already done.
     QVERIFY(f.RunUntilStopped(debugger));
     QCOMPARE(f.Register(2), 5.0);
-    QCOMPARE(f.calc->pc, 14);
+    QCOMPARE(f.calc->Pc(), 14);
 }
 
 // LBL A 1 SUM 01 DSZ 0 A R/S with R00 = 5: five passes, then the R/S step.
@@ -59,14 +59,14 @@ void DebuggerRunTest::ClosingTurnsBreakpointsOffReopeningOn()
     f.window->StartProgram();
     QVERIFY(f.WaitUntilStopped());
     QCOMPARE(f.Register(1), 5.0);
-    QCOMPARE(f.calc->pc, 9);
+    QCOMPARE(f.calc->Pc(), 9);
 
     CDebugDlg& second = f.Open();
     f.calc->registers[0] = Number(5);
     f.calc->registers[1] = Number(0);
-    f.calc->pc = 0;
+    keyscript::GoTo(*f.calc, 0);
     QVERIFY(f.RunUntilStopped(second));
-    QCOMPARE(f.calc->pc, 5);
+    QCOMPARE(f.calc->Pc(), 5);
     QCOMPARE(f.Register(1), 1.0);
 }
 
@@ -80,7 +80,7 @@ void DebuggerRunTest::HiddenDebuggerStillStops()
     QVERIFY(!debugger.isVisible());
     QCOMPARE(CDebugDlg::Instance(), &debugger);
     QVERIFY(f.RunUntilStopped(debugger));
-    QCOMPARE(f.calc->pc, 5);
+    QCOMPARE(f.calc->Pc(), 5);
     f.Open();
     QVERIFY(debugger.isVisible());
 }
@@ -96,7 +96,7 @@ void DebuggerRunTest::SingleStepTestsNoBreakpoint()
     CDebugDlg& debugger = f.Open();
     for (int i = 0; i < 4; ++i)
         debugger.sstButton->click();
-    QCOMPARE(f.calc->pc, 4);
+    QCOMPARE(f.calc->Pc(), 4);
     QCOMPARE(f.Register(1), -1.0);
     QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
 }
@@ -112,7 +112,7 @@ void DebuggerRunTest::StoppedRunShowsExactState()
     CDebugDlg& debugger = f.Open();
     QVERIFY(f.RunUntilStopped(debugger));
     QCOMPARE(f.Register(1), 5000.0);
-    QCOMPARE(debugger.programModel->CurrentStep(), f.calc->pc);
+    QCOMPARE(debugger.programModel->CurrentStep(), f.calc->Pc());
     QCOMPARE(Cell(debugger.registerList, 1, ValueListModel::kValueColumn), QStringLiteral("5000."));
     QCOMPARE(debugger.displayField->text().trimmed(), QStringLiteral("1."));
     QCOMPARE(debugger.tField->text(), QString::fromStdWString(FloatingText(f.calc->t)));
@@ -128,7 +128,7 @@ void DebuggerRunTest::RunningUpdatesComeByFrameNotByStep()
     QSignalSpy program(debugger.programModel, &QAbstractItemModel::dataChanged);
     QSignalSpy registers(debugger.registerModel, &QAbstractItemModel::dataChanged);
     f.calc->registers[0] = Number(20000);
-    f.calc->pc = 2;
+    keyscript::GoTo(*f.calc, 2);
     QVERIFY(f.RunUntilStopped(debugger));
     QCOMPARE(f.Register(1), 20000.0);
     QVERIFY2(program.count() < 2000, qPrintable(QString::number(program.count())));

@@ -91,7 +91,7 @@ void DebuggerWindowTest::ListingLines()
     QFETCH(QStringList, instructions);
     DebuggerFixture f;
     for (int i = 0; i < program.size(); ++i)
-        f.calc->programMemory[0][i] = static_cast<uint8_t>(program[i]);
+        keyscript::SetStep(*f.calc, 0, i, static_cast<uint8_t>(program[i]));
     CDebugDlg& debugger = f.Open();
     for (int row = 0; row < instructions.size(); ++row) {
         QCOMPARE(Cell(debugger.programList, row, 0), QStringLiteral("%1").arg(row, 3, 10, QLatin1Char('0')));
@@ -110,8 +110,8 @@ void DebuggerWindowTest::FullRefreshRepaintsOnceInPlace()
     QSignalSpy inserted(debugger.programModel, &QAbstractItemModel::rowsInserted);
     QSignalSpy reset(debugger.programModel, &QAbstractItemModel::modelReset);
     for (int i = 0; i < 1000; i += 2) {
-        f.calc->programMemory[0][i] = Key::Sto;
-        f.calc->programMemory[0][i + 1] = 42;
+        keyscript::SetStep(*f.calc, 0, i, Key::Sto);
+        keyscript::SetStep(*f.calc, 0, i + 1, 42);
     }
     f.calc->NotifyListing(0, CCalc::LastStep);
     QCOMPARE(changed.count(), 1);
@@ -124,7 +124,7 @@ void DebuggerWindowTest::FullRefreshRepaintsOnceInPlace()
 
     // A NOP on step 0 turns every later instruction into an operand and back:
     // still one change, from the first line to the last.
-    f.calc->programMemory[0][0] = Key::Nop;
+    keyscript::SetStep(*f.calc, 0, 0, Key::Nop);
     f.calc->NotifyListing(0, 0);
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed[1][0].value<QModelIndex>().row(), 0);
@@ -133,7 +133,7 @@ void DebuggerWindowTest::FullRefreshRepaintsOnceInPlace()
     QCOMPARE(Cell(debugger.programList, 2, 2), QStringLiteral("42"));
 
     // An operand step changed alone stays an operand.
-    f.calc->programMemory[0][6] = 7;
+    keyscript::SetStep(*f.calc, 0, 6, 7);
     f.calc->NotifyListing(6, 6);
     QCOMPARE(changed.count(), 3);
     QCOMPARE(changed[2][0].value<QModelIndex>().row(), 6);
@@ -158,7 +158,7 @@ void DebuggerWindowTest::CurrentStepIsYellowAndInView()
     CDebugDlg& debugger = f.Open();
     QCOMPARE(debugger.programModel->CurrentStep(), 0);
     f.Keys("GTO 750");
-    QCOMPARE(f.calc->pc, 750);
+    QCOMPARE(f.calc->Pc(), 750);
     QCOMPARE(debugger.programModel->CurrentStep(), 750);
     for (int column = 0; column < 3; ++column)
         QCOMPARE(debugger.programModel->index(750, column).data(Qt::BackgroundRole).value<QBrush>().color(),

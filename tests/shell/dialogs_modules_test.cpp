@@ -1,6 +1,7 @@
 // Modules dialog over real module slots: the three lists, loading a module
 // file, the read-only refusal, copies to and from a module, and saving it.
 
+#include "KeyScript.h"
 #include "RecordingHost.h"
 #include "core/CCalc.h"
 #include "shell/dialogs/CModulesDlg.h"
@@ -108,7 +109,7 @@ private slots:
 void DialogsModulesTest::firstStartLists()
 {
     Fixture f;
-    f.calc.programMemory[0][41] = 85;
+    keyscript::SetStep(f.calc, 0, 41, 85);
     CModulesDlg dialog(f.modules, f.calc);
     dialog.Initialise();
 
@@ -149,7 +150,7 @@ void DialogsModulesTest::loadModuleFileThroughTheList()
         QVERIFY(!slot.readOnly);
         QCOMPARE(Items(dialog.slotLists[1]),
                  (QStringList{"Finance=2", "Master Library=1", "None=0", "Load...=-1"}));
-        QCOMPARE(int(f.calc.programMemory[26][0]), 40);
+        QCOMPARE(int(f.calc.Area(26)[0]), 40);
     } else {
         QCOMPARE(slot.kind, ModuleKind::Empty);
         QCOMPARE(dialog.slotLists[1]->currentIndex(), 0);
@@ -164,12 +165,12 @@ void DialogsModulesTest::noneAndMasterChoices()
     dialog.Initialise();
     Choose(dialog.slotLists[0], "None");
     QCOMPARE(f.modules.Slot(0).kind, ModuleKind::Empty);
-    QCOMPARE(int(f.calc.programMemory[1][0]), 0);
+    QCOMPARE(int(f.calc.Area(1)[0]), 0);
     QCOMPARE(dialog.slotLists[0]->currentText(), QString("None"));
 
     Choose(dialog.slotLists[2], "Master Library");
     QCOMPARE(f.modules.Slot(2).kind, ModuleKind::BuiltIn);
-    QCOMPARE(int(f.calc.programMemory[51][0]), 1);
+    QCOMPARE(int(f.calc.Area(51)[0]), 1);
     QCOMPARE(Items(dialog.slotLists[2]).front(), QString("Master Library=1"));
 }
 
@@ -184,8 +185,8 @@ void DialogsModulesTest::copyIntoReadOnlySlotRefused()
 {
     QFETCH(int, program);
     Fixture f;
-    f.calc.programMemory[0][0] = 99;
-    const unsigned char before = f.calc.programMemory[program][0];
+    keyscript::SetStep(f.calc, 0, 0, 99);
+    const unsigned char before = f.calc.Area(program)[0];
     CModulesDlg dialog(f.modules, f.calc);
     dialog.Initialise();
     dialog.programNumber->setValue(program);
@@ -194,7 +195,7 @@ void DialogsModulesTest::copyIntoReadOnlySlotRefused()
     QCOMPARE(f.host.errors.size(), size_t(1));
     QCOMPARE(f.host.errors[0].caption, std::wstring(L"Unable to copy"));
     QCOMPARE(f.host.errors[0].text, std::wstring(L"The module is Read Only and cannot be overwritten"));
-    QCOMPARE(f.calc.programMemory[program][0], before);
+    QCOMPARE(f.calc.Area(program)[0], before);
     QVERIFY(dialog.saveButtons[size_t((program - 1) / 25)]->isHidden());
 }
 
@@ -203,7 +204,7 @@ void DialogsModulesTest::copyToModuleThenSave()
     Fixture f;
     const QString path = f.WriteModuleFile("Mine.mod", Lengths(10, 10));
     for (int step = 0; step < 1000; ++step)
-        f.calc.programMemory[0][step] = static_cast<uint8_t>(step % 90 + 1);
+        keyscript::SetStep(f.calc, 0, step, static_cast<uint8_t>(step % 90 + 1));
     CModulesDlg dialog(f.modules, f.calc);
     dialog.Initialise();
     f.LoadFileIntoSlot(dialog, 1, path);
@@ -213,9 +214,9 @@ void DialogsModulesTest::copyToModuleThenSave()
     dialog.programLength->setValue(50);
     dialog.copyButton->click();
     QVERIFY(f.host.errors.empty());
-    QCOMPARE(int(f.calc.programMemory[30][49]), 49 % 90 + 1);
-    QCOMPARE(int(f.calc.programMemory[30][50]), 0);
-    QCOMPARE(int(f.calc.programMemory[30][999]), 0);
+    QCOMPARE(int(f.calc.Area(30)[49]), 49 % 90 + 1);
+    QCOMPARE(int(f.calc.Area(30)[50]), 0);
+    QCOMPARE(int(f.calc.Area(30)[999]), 0);
     QVERIFY(!dialog.saveButtons[1]->isHidden());
     QVERIFY(dialog.saveButtons[0]->isHidden());
 
@@ -238,7 +239,7 @@ void DialogsModulesTest::copyToModuleThenSave()
 void DialogsModulesTest::copyFromModule()
 {
     Fixture f;
-    std::fill_n(f.calc.programMemory[0], 1000, uint8_t{7});
+    f.calc.WriteArea(0, std::vector<uint8_t>(CCalc::StepCount, 7));
     CModulesDlg dialog(f.modules, f.calc);
     dialog.Initialise();
     dialog.copyFrom->click();
@@ -246,10 +247,10 @@ void DialogsModulesTest::copyFromModule()
     dialog.programLength->setValue(5);  // not used when copying from a module
     dialog.copyButton->click();
 
-    QCOMPARE(int(f.calc.programMemory[0][0]), 3);
-    QCOMPARE(int(f.calc.programMemory[0][99]), 3);
-    QCOMPARE(int(f.calc.programMemory[0][100]), 0);
-    QCOMPARE(int(f.calc.programMemory[0][999]), 0);
+    QCOMPARE(int(f.calc.Area(0)[0]), 3);
+    QCOMPARE(int(f.calc.Area(0)[99]), 3);
+    QCOMPARE(int(f.calc.Area(0)[100]), 0);
+    QCOMPARE(int(f.calc.Area(0)[999]), 0);
     QVERIFY(f.host.errors.empty());
 }
 

@@ -1,6 +1,7 @@
 // The Program window on the real calculator window: paste of every form,
 // a line typed, undo, the label table, addresses moved on insert and delete,
 // files dropped on the calculator, and Ctrl+V on the calculator.
+#include "KeyScript.h"
 #include "ShellFixture.h"
 #include "shell/ContextMenu.h"
 #include "shell/program/CalculatorPaste.h"
@@ -22,7 +23,7 @@ QList<int> Steps(const CCalc& calc, int count)
 {
     QList<int> steps;
     for (int i = 0; i < count; ++i)
-        steps << calc.programMemory[0][i];
+        steps << calc.Area(0)[i];
     return steps;
 }
 
@@ -125,11 +126,11 @@ private slots:
         ShellFixture f;
         // R/S, GTO 020, and the target at 20.
         LoadSteps(*f.calc, {91, 61, 0, 20});
-        f.calc->programMemory[0][20] = 99;
+        keyscript::SetStep(*f.calc, 0, 20, 99);
         ProgramWindow& window = Open(f);
         window.InsertLine(0);
         QCOMPARE(Steps(*f.calc, 5), (QList<int>{68, 91, 61, 0, 21}));
-        QCOMPARE(f.calc->programMemory[0][21], 99);
+        QCOMPARE(f.calc->Area(0)[21], 99);
         QVERIFY(window.statusText().contains(QStringLiteral("1 address moved")));
         window.DeleteLine(0);
         QCOMPARE(Steps(*f.calc, 4), (QList<int>{91, 61, 0, 20}));
@@ -202,7 +203,7 @@ private slots:
         QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
         QVERIFY(ProgramWindow::Instance());
         QVERIFY(ProgramWindow::Instance()->offerText().contains(QStringLiteral("4 steps")));
-        QCOMPARE(f.calc->programMemory[0][0], 0); // offered, not yet loaded
+        QCOMPARE(f.calc->Area(0)[0], 0); // offered, not yet loaded
     }
 
     void theMenuOffersTheWindow()

@@ -184,7 +184,7 @@ void RunTest::singleStepFromCalculate()
     LoadSteps(*f.calc, kLoopFromStepZero);
     f.window->ExecuteStep(true);
     QCOMPARE(f.calc->Mode(), CCalc::ModeCalculate);
-    QCOMPARE(f.calc->pc, 1);
+    QCOMPARE(f.calc->Pc(), 1);
     QVERIFY(!f.window->RunPending());
 }
 

@@ -2,6 +2,7 @@
 // the settings folder, missing pictures, the one-instance rule and the
 // ".ti" registration.
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "shell/Application.h"
 #include "shell/CMainWnd.h"
@@ -30,7 +31,7 @@ void WriteProgram(const QString& path, std::initializer_list<int> steps)
     CCalc calc;
     int n = 0;
     for (int step : steps)
-        calc.programMemory[0][n++] = static_cast<uint8_t>(step);
+        keyscript::SetStep(calc, 0, n++, static_cast<uint8_t>(step));
     QVERIFY(SaveProgramFile(calc, path.toStdWString()));
 }
 
@@ -38,7 +39,7 @@ QList<int> FirstSteps(const CCalc& calc, int count)
 {
     QList<int> steps;
     for (int i = 0; i < count; ++i)
-        steps << calc.programMemory[0][i];
+        steps << calc.Area(0)[i];
     return steps;
 }
 
@@ -103,7 +104,7 @@ void StartupTest::autosaveIsLoadedAndWritten()
     QVERIFY(session.Window());
     QCOMPARE(session.Folder(), box.Folder());
     QCOMPARE(FirstSteps(session.Calc(), 6), (QList<int>{76, 11, 1, 85, 2, 95}));
-    session.Calc().programMemory[0][6] = 91;
+    keyscript::SetStep(session.Calc(), 0, 6, 91);
     session.Exit();
     CCalc reread;
     QVERIFY(LoadProgramFile(reread, (box.Folder() + "/TI59.ti").toStdWString()));
@@ -123,7 +124,7 @@ void StartupTest::commandLineFileIsLoadedButAutosaveWritten()
     QVERIFY(session.StartUp());
     QCOMPARE(session.LoadedPath(), named);
     QCOMPARE(FirstSteps(session.Calc(), 6), (QList<int>{1, 44, 0, 61, 0, 0}));
-    session.Calc().programMemory[0][0] = 2;
+    keyscript::SetStep(session.Calc(), 0, 0, 2);
     session.Exit();
     QCOMPARE(ReadAll(named), before);
     CCalc autosaved;
@@ -137,7 +138,7 @@ void StartupTest::nameThatIsNotUtf8IsLoaded()
     Sandbox box;
     const QByteArray named = QFile::encodeName(box.dir.path()) + "/caf\xE9.ti";
     CCalc calc;
-    calc.programMemory[0][0] = 42;
+    keyscript::SetStep(calc, 0, 0, 42);
     QVERIFY(SaveProgramFile(calc, std::filesystem::path(named.toStdString())));
     StartupOptions options = box.Options();
     options.arguments = {named};
@@ -222,7 +223,7 @@ void StartupTest::unusableSettingsFolder()
     QVERIFY(session.StartUp());
     QVERIFY(session.Window());
     QVERIFY2(box.errors.isEmpty(), qPrintable(box.errors.join(" / ")));  // not reported at start
-    session.Calc().programMemory[0][0] = 5;
+    keyscript::SetStep(session.Calc(), 0, 0, 5);
     session.Exit();
     // The program could not be kept: the user hears of it.
     QVERIFY2(!box.errors.isEmpty(), "losing the autosave went unreported");
@@ -269,7 +270,7 @@ void StartupTest::missingPicture()
     QCOMPARE(box.errors.size(), 1);
     QVERIFY2(box.errors[0].startsWith(caption + ": "), qPrintable(box.errors[0]));
     // The exit saves go on without a window.
-    session.Calc().programMemory[0][0] = 7;
+    keyscript::SetStep(session.Calc(), 0, 0, 7);
     session.Exit();
     QVERIFY(QFile::exists(box.Folder() + "/TI59.ti"));
     QVERIFY(QFile::exists(box.Folder() + "/TI59.state"));

@@ -38,10 +38,10 @@ TEST(SoakFindings, RepeatedPgm25RunsProgram25)
 {
     CCalc calc;
     // Lbl A, 7, R/S in program 25 of slot 0; slot 1's program 25 stays empty.
-    calc.programMemory[25][0] = 76;
-    calc.programMemory[25][1] = 11;
-    calc.programMemory[25][2] = 7;
-    calc.programMemory[25][3] = 91;
+    keyscript::SetStep(calc, 25, 0, 76);
+    keyscript::SetStep(calc, 25, 1, 11);
+    keyscript::SetStep(calc, 25, 2, 7);
+    keyscript::SetStep(calc, 25, 3, 91);
     for (int press = 0; press < 4; ++press) {
         keyscript::Type(calc, "CLR PGM 25 A", 1000);
         EXPECT_EQ(calc.errorFlag, 0) << "press " << press;

@@ -109,8 +109,10 @@ void FillRandomProgram(CCalc& calc, std::mt19937& random)
 {
     static const uint8_t common[] = {76, 11, 12, 13, 71, 61, 92, 97, 87, 86, 67, 77, 42, 43,
                                      44, 40, 36, 22, 91, 1, 2, 0, 85, 95, 65, 53, 54, 45, 69};
-    for (uint8_t& step : calc.programMemory[0])
+    std::vector<uint8_t> steps(CCalc::StepCount);
+    for (uint8_t& step : steps)
         step = static_cast<uint8_t>(random() % 2 ? common[random() % std::size(common)] : random() % 100);
+    calc.WriteArea(0, steps);
 }
 
 TEST(Soak, RandomPrograms)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <random>
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "printer/Breakpoints.h"
 #include "storage/MemoFile.h"
@@ -31,7 +32,7 @@ struct Target : CalcInFolder {
     Target() {
         for (int i = 0; i < 100; ++i)
             calc.registers[i] = CNombre(-(i + 7), 12);
-        std::fill_n(calc.programMemory[0], 1000, uint8_t{42});
+        calc.WriteArea(0, std::vector<uint8_t>(CCalc::StepCount, 42));
     }
     bool RegistersUnchanged(int first, int last) const {
         for (int i = first; i <= last; ++i)
@@ -88,17 +89,17 @@ TEST(DamagedFiles, ProgramFilesLoadWhollyOrNotAtAll) {
         int loaded = 0, refused = 0;
         for (const Bytes& bytes : Damaged(good, 11, 300)) {
             Target target;
-            target.calc.pc = 17;
+            keyscript::GoTo(target.calc, 17);
             ScratchFolder::Write(target.folder / "d.ti", bytes);
             if (LoadProgramFile(target.calc, target.folder / "d.ti")) {
                 ++loaded;
                 ASSERT_TRUE(target.RegistersInRange()) << bytes.size();
-                ASSERT_EQ(target.calc.pc, 0);
+                ASSERT_EQ(target.calc.Pc(), 0);
             } else {
                 ++refused;
                 ASSERT_TRUE(target.RegistersUnchanged(0, 99)) << bytes.size();
-                ASSERT_EQ(target.calc.programMemory[0][999], 42);
-                ASSERT_EQ(target.calc.pc, 17);
+                ASSERT_EQ(target.calc.Area(0)[999], 42);
+                ASSERT_EQ(target.calc.Pc(), 17);
                 ASSERT_EQ(target.host.Captions(), L"Unable to read program file");
             }
         }
@@ -135,7 +136,8 @@ TEST(DamagedFiles, ModuleFilesLoadWhollyOrLeaveTheSlot) {
     for (const Bytes& bytes : Damaged(good, 13, 400)) {
         Target target;
         ModuleLibrary library(target.calc, {}, target.folder.path());
-        std::fill_n(target.calc.programMemory[26], 25 * 1000, uint8_t{7});
+        for (int area = 26; area <= 50; ++area)
+            target.calc.WriteArea(area, std::vector<uint8_t>(CCalc::StepCount, 7));
         ScratchFolder::Write(target.folder / "d.mod", bytes);
         if (library.LoadModuleFile(1, target.folder / "d.mod")) {
             ++loaded;
@@ -144,8 +146,8 @@ TEST(DamagedFiles, ModuleFilesLoadWhollyOrLeaveTheSlot) {
         } else {
             ++refused;
             ASSERT_EQ(library.Slot(1).kind, ModuleKind::Empty);
-            ASSERT_EQ(target.calc.programMemory[26][0], 7);
-            ASSERT_EQ(target.calc.programMemory[50][999], 7);
+            ASSERT_EQ(target.calc.Area(26)[0], 7);
+            ASSERT_EQ(target.calc.Area(50)[999], 7);
             ASSERT_EQ(target.host.Captions(), L"Unable to load module");
         }
     }

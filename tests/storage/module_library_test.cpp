@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "storage/IniFile.h"
 #include "ModuleFixture.h"
@@ -41,7 +42,7 @@ struct Fixture : CalcInFolder {
         ScratchFolder::Write(folder / name, ModuleFile(length));
         return folder / name;
     }
-    void UserProgram(unsigned char fill) { std::fill_n(calc.programMemory[0], 1000, fill); }
+    void UserProgram(unsigned char fill) { calc.WriteArea(0, std::vector<unsigned char>(CCalc::StepCount, fill)); }
 };
 
 } // namespace
@@ -57,9 +58,9 @@ TEST(ModuleLibrary, FirstStartHasTheMasterLibraryInSlotZero) {
     EXPECT_EQ(zero.lengths, test_module::ShortLengths());
     for (int slot : {1, 2})
         EXPECT_EQ(f.library.Slot(slot).kind, ModuleKind::Empty);
-    EXPECT_EQ(f.calc.programMemory[1][0], test_module::StepOf(1, 0));
-    EXPECT_EQ(f.calc.programMemory[25][28], test_module::StepOf(25, 28));
-    EXPECT_EQ(f.calc.programMemory[25][29], 0) << "only the program's steps are copied";
+    EXPECT_EQ(f.calc.Area(1)[0], test_module::StepOf(1, 0));
+    EXPECT_EQ(f.calc.Area(25)[28], test_module::StepOf(25, 28));
+    EXPECT_EQ(f.calc.Area(25)[29], 0) << "only the program's steps are copied";
 
     f.library.SaveModulesToRegistry(f.settings);
     EXPECT_EQ(f.settings.values, (std::map<std::wstring, std::wstring>{{L"Modul #0", L"Master Library"}}));
@@ -68,7 +69,7 @@ TEST(ModuleLibrary, FirstStartHasTheMasterLibraryInSlotZero) {
     f.UserProgram(77);
     ASSERT_TRUE(f.library.CopyFromModule(1));
     for (int s = 0; s < 1000; ++s)
-        ASSERT_EQ(f.calc.programMemory[0][s], s < 5 ? test_module::StepOf(1, s) : 0) << s;
+        ASSERT_EQ(f.calc.Area(0)[s], s < 5 ? test_module::StepOf(1, s) : 0) << s;
 }
 
 TEST(ModuleLibrary, RestoresWhatTheSettingsName) {
@@ -111,9 +112,9 @@ TEST(ModuleLibrary, ModuleFilesLoadIntoTheirSlot) {
     EXPECT_EQ(slot.name, L"Finance");
     EXPECT_FALSE(slot.readOnly);
     EXPECT_EQ(slot.memoPath, f.folder / "Finance.tiz");
-    EXPECT_EQ(f.calc.programMemory[51][39], 1);
-    EXPECT_EQ(f.calc.programMemory[75][0], 25);
-    EXPECT_EQ(f.calc.programMemory[50][0], 0) << "slot 1 untouched";
+    EXPECT_EQ(f.calc.Area(51)[39], 1);
+    EXPECT_EQ(f.calc.Area(75)[0], 25);
+    EXPECT_EQ(f.calc.Area(50)[0], 0) << "slot 1 untouched";
 
     // A long file name is cut to 31 characters.
     const auto longName = f.WriteModule(std::string(40, 'n') + ".mod", 1);
@@ -122,9 +123,9 @@ TEST(ModuleLibrary, ModuleFilesLoadIntoTheirSlot) {
 
     // A module with shorter programs leaves nothing of the one before.
     ASSERT_TRUE(f.library.LoadModuleFile(2, f.WriteModule("Short.mod", 2)));
-    EXPECT_EQ(f.calc.programMemory[51][1], 1);
-    EXPECT_EQ(f.calc.programMemory[51][2], 0);
-    EXPECT_EQ(f.calc.programMemory[51][39], 0);
+    EXPECT_EQ(f.calc.Area(51)[1], 1);
+    EXPECT_EQ(f.calc.Area(51)[2], 0);
+    EXPECT_EQ(f.calc.Area(51)[39], 0);
 
     f.library.ClearModule(2);
     EXPECT_EQ(f.library.Slot(2).kind, ModuleKind::Empty);
@@ -132,7 +133,7 @@ TEST(ModuleLibrary, ModuleFilesLoadIntoTheirSlot) {
     EXPECT_TRUE(f.library.Slot(2).readOnly);
     for (int area = 51; area <= 75; ++area)
         for (int s = 0; s < 1000; ++s)
-            ASSERT_EQ(f.calc.programMemory[area][s], 0);
+            ASSERT_EQ(f.calc.Area(area)[s], 0);
 }
 
 TEST(ModuleLibrary, ModuleBytesLoadWholeOrNotAtAll) {
@@ -169,7 +170,7 @@ TEST(ModuleLibrary, ModuleBytesLoadWholeOrNotAtAll) {
             EXPECT_EQ(slot.name, L"Good") << c.name;
             EXPECT_EQ(slot.lengths[0], 20) << c.name;
         }
-        EXPECT_EQ(f.calc.programMemory[26][0], 1) << c.name;
+        EXPECT_EQ(f.calc.Area(26)[0], 1) << c.name;
     }
     Fixture f;
     EXPECT_FALSE(f.library.LoadModuleFile(1, f.folder / "absent.mod"));
@@ -187,7 +188,7 @@ TEST(ModuleLibrary, CopyingIntoReadOnlySlotsIsRefused) {
         EXPECT_EQ(f.host.errors[0].caption, L"Unable to copy");
         EXPECT_EQ(f.host.errors[0].text, L"The module is Read Only and cannot be overwritten");
     }
-    EXPECT_EQ(f.calc.programMemory[1][0], test_module::StepOf(1, 0));
+    EXPECT_EQ(f.calc.Area(1)[0], test_module::StepOf(1, 0));
     struct Bad { int program, length; } bad[] = {{0, 10}, {76, 10}, {-1, 10}, {30, -1}, {30, 1001}};
     for (const auto& b : bad) {
         f.host.errors.clear();
@@ -205,10 +206,10 @@ TEST(ModuleLibrary, CopyToAFileModuleAndSaveIt) {
     Fixture f;
     ASSERT_TRUE(f.library.LoadModuleFile(1, f.WriteModule("Mine.mod", 100)));
     for (int s = 0; s < 1000; ++s)
-        f.calc.programMemory[0][s] = static_cast<unsigned char>(s % 90 + 1);
+        keyscript::SetStep(f.calc, 0, s, static_cast<unsigned char>(s % 90 + 1));
     ASSERT_TRUE(f.library.CopyToModule(30, 50));
     for (int s = 0; s < 1000; ++s)
-        ASSERT_EQ(f.calc.programMemory[30][s], s < 50 ? s % 90 + 1 : 0) << s;
+        ASSERT_EQ(f.calc.Area(30)[s], s < 50 ? s % 90 + 1 : 0) << s;
     EXPECT_TRUE(f.library.Slot(1).modified);
     EXPECT_EQ(f.library.Slot(1).lengths[4], 50);
 
@@ -223,7 +224,7 @@ TEST(ModuleLibrary, CopyToAFileModuleAndSaveIt) {
     // Copying from program 28 (stored length 100) replaces user memory by those steps and zeros.
     ASSERT_TRUE(f.library.CopyFromModule(28));
     for (int s = 0; s < 1000; ++s)
-        ASSERT_EQ(f.calc.programMemory[0][s], s < 100 ? 3 : 0) << s;
+        ASSERT_EQ(f.calc.Area(0)[s], s < 100 ? 3 : 0) << s;
 }
 
 TEST(ModuleLibrary, SaveAsAdoptsTheFileOnlyWhenWritten) {
@@ -242,7 +243,7 @@ TEST(ModuleLibrary, SaveAsAdoptsTheFileOnlyWhenWritten) {
     // The saved image holds the built-in programs and reloads the same.
     ASSERT_TRUE(f.library.LoadModuleFile(2, f.folder / "Copy.mod"));
     EXPECT_EQ(f.library.Slot(2).lengths, test_module::ShortLengths());
-    EXPECT_EQ(f.calc.programMemory[51][4], test_module::StepOf(1, 4));
+    EXPECT_EQ(f.calc.Area(51)[4], test_module::StepOf(1, 4));
 }
 
 TEST(ModuleLibrary, MissingOrBrokenBuiltInImage) {

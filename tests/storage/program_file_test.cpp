@@ -11,6 +11,7 @@
 #include "storage/IniFile.h"
 #include "storage/MemoFile.h"
 #include "CalcInFolder.h"
+#include "KeyScript.h"
 
 using Bytes = std::vector<unsigned char>;
 
@@ -80,8 +81,8 @@ TEST(ProgramFile, OlderFormOfDoubles) {
     ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "old.ti"));
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(f.calc.registers[i], cases[i].expected) << cases[i].value;
-    EXPECT_EQ(f.calc.programMemory[0][0], 76);
-    EXPECT_EQ(f.calc.programMemory[0][999], 92);
+    EXPECT_EQ(f.calc.Area(0)[0], 76);
+    EXPECT_EQ(f.calc.Area(0)[999], 92);
 }
 
 TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
@@ -92,19 +93,20 @@ TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
     for (const auto& c : cases) {
         Fixture f;
         f.calc.registers[7] = CNombre(42, 12);
-        f.calc.programMemory[0][3] = 85;
-        f.calc.pc = 12;
+        keyscript::SetStep(f.calc, 0, 3, 85);
+        keyscript::GoTo(f.calc, 12);
+        f.host.notifications.clear();
         Bytes file(c.size, 0);
         for (std::size_t i = 0; i < c.size; ++i)
             file[i] = static_cast<unsigned char>(i % 7 == 0 ? 0 : 1); // steps become 0 or 1
         EXPECT_EQ(LoadProgramFile(f.calc, file, L"f.ti"), c.loads) << c.size;
         if (c.loads) {
-            EXPECT_EQ(f.calc.pc, 0);
+            EXPECT_EQ(f.calc.Pc(), 0);
             EXPECT_TRUE(f.host.errors.empty()) << c.size;
         } else {
             EXPECT_EQ(f.calc.registers[7], CNombre(42, 12)) << c.size;
-            EXPECT_EQ(f.calc.programMemory[0][3], 85) << c.size;
-            EXPECT_EQ(f.calc.pc, 12) << c.size;
+            EXPECT_EQ(f.calc.Area(0)[3], 85) << c.size;
+            EXPECT_EQ(f.calc.Pc(), 12) << c.size;
             EXPECT_EQ(f.host.Captions(), L"Unable to read program file") << c.size;
             EXPECT_EQ(f.host.errors[0].text.rfind(L"f.ti: ", 0), 0u) << c.size;
             EXPECT_TRUE(f.host.notifications.empty());
@@ -114,15 +116,16 @@ TEST(ProgramFile, SizesOtherThanTheTwoFormsAreRefusedWholly) {
 
 TEST(ProgramFile, LoadingResetsPcAndLevelAndTellsTheDebugger) {
     Fixture f;
-    f.calc.pc = 500;
+    keyscript::GoTo(f.calc, 500);
     f.calc.callLevel = 3;
     f.calc.levelArea[3] = 7;
     f.calc.SyncAreaBase();
+    f.host.notifications.clear();
     ScratchFolder::Write(f.folder / "p.ti", SampleProgramFile(9));
     ASSERT_TRUE(LoadProgramFile(f.calc, f.folder / "p.ti"));
-    EXPECT_EQ(f.calc.pc, 0);
+    EXPECT_EQ(f.calc.Pc(), 0);
     EXPECT_EQ(f.calc.callLevel, 0);
-    EXPECT_EQ(f.calc.areaBase, f.calc.programMemory[f.calc.levelArea[0]]);
+    EXPECT_EQ(f.calc.areaBase, f.calc.Area(f.calc.levelArea[0]).data());
     EXPECT_EQ(f.host.notifications, (std::vector<std::string>{"registers 0-99", "listing 0-999"}));
 }
 

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "printer/ListingFile.h"
 #include "storage/AtomicFile.h"
@@ -127,7 +128,7 @@ TEST(ProtectedFiles, LinksAreWrittenThroughAndModesKept) {
         for (const auto& [link, to] : test.links)
             fs::create_symlink(*to ? fs::path(to) : real, c.folder / link);
 
-        c.calc.programMemory[0][0] = 42;
+        keyscript::SetStep(c.calc, 0, 0, 42);
         ASSERT_TRUE(SaveProgramFile(c.calc, c.folder / "prog.ti"));
         for (const auto& [link, to] : test.links)
             EXPECT_TRUE(fs::is_symlink(c.folder / link)) << link;

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 
+#include "KeyScript.h"
 #include "core/CCalc.h"
 #include "core/KeyCodes.h"
 #include "storage/MemoFile.h"
@@ -13,7 +14,7 @@ using Fixture = CalcInFolder;
 TEST(WriteKey, FromTheKeyboardSavesAndLoadsProgramFiles) {
     Fixture f;
     f.calc.registers[9] = CNombre(9, 12);
-    f.calc.programMemory[0][0] = 76;
+    keyscript::SetStep(f.calc, 0, 0, 76);
     f.calc.memoTexts[0][0] = L'T';
     f.host.savePath = (f.folder / "prog.ti").wstring();
     f.calc.WriteKey(false);
@@ -21,12 +22,12 @@ TEST(WriteKey, FromTheKeyboardSavesAndLoadsProgramFiles) {
     EXPECT_TRUE(std::filesystem::exists(f.folder / "prog.tiz"));
 
     f.calc.registers[9] = CNombre();
-    f.calc.programMemory[0][0] = 0;
+    keyscript::SetStep(f.calc, 0, 0, 0);
     f.calc.memoTexts[0][0] = 0;
     f.host.loadPath = f.host.savePath;
     f.calc.WriteKey(true);
     EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
-    EXPECT_EQ(f.calc.programMemory[0][0], 76);
+    EXPECT_EQ(f.calc.Area(0)[0], 76);
     EXPECT_EQ(storage::MemoTextsOf(f.calc)[0], L"T");
     EXPECT_EQ(f.host.Count("labels"), 1);
 }
@@ -47,13 +48,13 @@ TEST(WriteKey, NoNameGivenDoesNothing) {
 TEST(WriteKey, LoadingAFileThatIsNotThereSaysSoAndChangesNothing) {
     Fixture f;
     f.calc.registers[9] = CNombre(9, 12);
-    f.calc.programMemory[0][0] = 76;
+    keyscript::SetStep(f.calc, 0, 0, 76);
     f.host.loadPath = (f.folder / "missing.ti").wstring();
     f.calc.WriteKey(true);
     EXPECT_EQ(f.host.Captions(), L"CreateFile");
     EXPECT_EQ(f.host.errors.at(0).code, ENOENT);
     EXPECT_EQ(f.calc.registers[9], CNombre(9, 12));
-    EXPECT_EQ(f.calc.programMemory[0][0], 76);
+    EXPECT_EQ(f.calc.Area(0)[0], 76);
     EXPECT_EQ(f.host.Count("labels"), 0);
 }
 

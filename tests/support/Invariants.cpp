@@ -40,12 +40,12 @@ void CheckNotifiedRange(int first, int last, int high)
 void CheckInvariants(const CCalc& calc)
 {
     Require(calc.Mode() >= 0 && calc.Mode() <= 2, "mode is 0, 1 or 2");
-    Require(calc.pc >= 0 && calc.pc <= 999, "pc within 0..999");
+    Require(calc.Pc() >= 0 && calc.Pc() <= 999, "pc within 0..999");
     Require(calc.learnPointer >= 0 && calc.learnPointer <= 999, "learnPointer within 0..999");
     Require(calc.callLevel >= 0 && calc.callLevel <= 99, "callLevel within 0..99");
     const int area = calc.levelArea[calc.callLevel];
     Require(area >= 0 && area < CCalc::AreaCount, "executing area exists");
-    Require(calc.areaBase == calc.programMemory[area], "areaBase is step 0 of the executing area");
+    Require(calc.areaBase == calc.Area(area).data(), "areaBase is step 0 of the executing area");
     const int selected = calc.selectedArea[calc.callLevel];
     Require(selected >= 0 && selected < CCalc::AreaCount, "selected area exists");
     Require(calc.fixDigits >= 0 && calc.fixDigits <= 9, "fixDigits within 0..9");

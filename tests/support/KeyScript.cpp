@@ -3,6 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/KeyCodes.h"
 #include "programtext/ScriptTokens.h"
 
 namespace keyscript {
@@ -34,13 +35,28 @@ void Type(CCalc& calc, const std::string& script, long maxSteps)
     }
 }
 
+void SetStep(CCalc& calc, int area, int step, std::uint8_t code)
+{
+    const auto old = calc.Area(area);
+    std::vector<std::uint8_t> written(old.begin(), old.end());
+    written.at(static_cast<std::size_t>(step)) = code;
+    calc.WriteArea(area, written);
+}
+
 void Poke(CCalc& calc, int area, int start, const std::string& steps)
 {
     std::istringstream words(steps);
     int code = 0;
     int step = start;
     while (words >> code)
-        calc.programMemory[area][step++] = static_cast<std::uint8_t>(code);
+        SetStep(calc, area, step++, static_cast<std::uint8_t>(code));
+}
+
+void GoTo(CCalc& calc, int step)
+{
+    calc.ProcessKey(Key::Gto);
+    for (int digit : {step / 100, step / 10 % 10, step % 10})
+        calc.ProcessKey(static_cast<std::uint8_t>(digit));
 }
 
 std::string Steps(const CCalc& calc, int area, int first, int count)
@@ -49,7 +65,7 @@ std::string Steps(const CCalc& calc, int area, int first, int count)
     for (int i = first; i < first + count; ++i) {
         if (!text.empty())
             text += ' ';
-        const int code = calc.programMemory[area][i];
+        const int code = calc.Area(area)[static_cast<std::size_t>(i)];
         text += (code < 10 ? "0" : "") + std::to_string(code);
     }
     return text;

@@ -21,8 +21,14 @@ long Run(CCalc& calc, long maxSteps = 1'000'000);
 // steps of that run until it stops.
 void Type(CCalc& calc, const std::string& script, long maxSteps = 1'000'000);
 
+// Writes one step of an area.
+void SetStep(CCalc& calc, int area, int step, std::uint8_t code);
+
 // Writes raw step codes (numbers separated by blanks) into an area from step start.
 void Poke(CCalc& calc, int area, int start, const std::string& steps);
+
+// GTO nnn from the keyboard: puts the program pointer at step as a user does.
+void GoTo(CCalc& calc, int step);
 
 // The steps first..first+count-1 of an area as "42 12 ...".
 std::string Steps(const CCalc& calc, int area, int first, int count);

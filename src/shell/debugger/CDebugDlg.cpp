@@ -115,7 +115,7 @@ bool CDebugDlg::OnInitDialog()
     CreateLists();
     // The list shows the area that executes, user memory or a library
     // program, so pc is its current line either way.
-    programModel->SetCurrentStep(calc.pc);
+    programModel->SetCurrentStep(calc.Pc());
     ShowDisplay();
     ShowT();
     initialSize_ = QSize(kClientWidth, kClientHeight);
