@@ -15,14 +15,16 @@ std::span<const unsigned char> ModuleImage::Program(int index) const {
 
 ModuleParse ParseModuleImage(std::span<const unsigned char> bytes) {
     if (bytes.size() < kLengthTableBytes)
-        return {std::nullopt, L"The file is too short to hold a module's table of 25 program lengths."};
+        return {std::nullopt, L"The file is too short to hold a module's table of " +
+                                  std::to_wstring(kModulePrograms) + L" program lengths."};
     ModuleImage image;
     std::size_t total = 0;
     for (int i = 0; i < kModulePrograms; ++i) {
         const uint16_t length = ReadLittleEndian<uint16_t>(bytes, 2 * static_cast<std::size_t>(i));
         if (length > kProgramSteps)
             return {std::nullopt, L"Program " + std::to_wstring(i + 1) + L" of the module claims " +
-                                      std::to_wstring(length) + L" steps; a program holds at most 1000."};
+                                      std::to_wstring(length) + L" steps; a program holds at most " +
+                                      std::to_wstring(kProgramSteps) + L"."};
         image.lengths[static_cast<std::size_t>(i)] = length;
         total += length;
     }

@@ -17,6 +17,10 @@ bool ValidSlot(int slot) { return slot >= 0 && slot < ModuleLibrary::kSlots; }
 bool ValidProgram(int program) { return program >= 1 && program <= ModuleLibrary::kPrograms; }
 int SlotOfProgram(int program) { return (program - 1) / kModulePrograms; }
 std::size_t IndexInSlot(int program) { return static_cast<std::size_t>((program - 1) % kModulePrograms); }
+// The start of the refusal of a program number outside ValidProgram.
+std::wstring ProgramRange() {
+    return L"The program number must lie between 1 and " + std::to_wstring(ModuleLibrary::kPrograms);
+}
 
 std::wstring ShownName(const std::filesystem::path& path) {
     std::wstring name = WideFromPath(path.stem());
@@ -156,7 +160,7 @@ bool ModuleLibrary::SaveModuleAs(int slot, const std::wstring& path) { return Sa
 bool ModuleLibrary::CopyToModule(int program, int length) {
     if (!ValidProgram(program) || length < 0 || length > CCalc::StepCount) {
         ReportRefusal(calc_, L"Unable to copy",
-                      L"The program number must lie between 1 and 75 and the length between 0 and 1000.");
+                      ProgramRange() + L" and the length between 0 and " + std::to_wstring(kStepCount) + L".");
         return false;
     }
     ModuleSlot& s = SlotAt(SlotOfProgram(program));
@@ -173,7 +177,7 @@ bool ModuleLibrary::CopyToModule(int program, int length) {
 
 bool ModuleLibrary::CopyFromModule(int program) {
     if (!ValidProgram(program)) {
-        ReportRefusal(calc_, L"Unable to copy", L"The program number must lie between 1 and 75.");
+        ReportRefusal(calc_, L"Unable to copy", ProgramRange() + L".");
         return false;
     }
     const int length = Slot(SlotOfProgram(program)).lengths[IndexInSlot(program)];
