@@ -2,7 +2,7 @@
 
 #include "core/CCalc.h"
 #include "face/LedCells.h"
-#include "shell/LabelStripTexts.h"
+#include "face/StripTexts.h"
 #include "shell/Settings.h"
 #include "shell/SystemError.h"
 
@@ -74,7 +74,7 @@ void CMainWnd::paintEvent(QPaintEvent*)
     PaintDisplay(painter);
     if (stripTexts.HasText())
         DrawLabelStrip(painter, kMainWindowStripOrigin.x(), kMainWindowStripOrigin.y(),
-                       LineMerged(stripTexts, 0), LineMerged(stripTexts, 1), stripTexts);
+                       stripTexts.LineMerged(0), stripTexts.LineMerged(1), stripTexts);
 }
 
 QRect CMainWnd::KeyPictureRect(int column, int row) const
@@ -165,7 +165,8 @@ void CMainWnd::CopyDisplayToClipboard()
 
 void CMainWnd::ReloadLabelStrip()
 {
-    LoadStripTexts(stripTexts, memoProgram, calc, modules);
+    if (std::optional<StripTexts> texts = StripTextsFor(memoProgram, calc, modules))
+        stripTexts = std::move(*texts);
     UpdateArea(kMainWindowStripRect);
 }
 

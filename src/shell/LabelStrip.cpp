@@ -10,9 +10,9 @@ namespace {
 constexpr int kTextIndent = 10;
 constexpr int kLabelRightEdge = 320;
 
-void DrawTopLeft(QPainter& painter, int x, int y, const QString& text)
+void DrawTopLeft(QPainter& painter, int x, int y, const std::wstring& text)
 {
-    painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+    painter.drawText(x, y + painter.fontMetrics().ascent(), QString::fromStdWString(text));
 }
 
 void DrawBandSeparators(QPainter& painter, int left, int bandTop)
@@ -29,7 +29,7 @@ void DrawBandLabels(QPainter& painter, int left, int labelTop, int line, const S
     CMacroRenderer renderer(StripFonts::Get(), &painter);
     renderer.drawnRuns = drawnRuns;
     for (int key = 0; key < kStripKeys; ++key) {
-        const QString& label = texts.Label(key, line);
+        const QString label = QString::fromStdWString(texts.Label(key, line));
         if (label.isEmpty())
             continue;
         const int width = renderer.DrawMacroText(label, true);
@@ -39,19 +39,6 @@ void DrawBandLabels(QPainter& painter, int left, int labelTop, int line, const S
         renderer.DrawMacroText(label, false);
     }
 }
-}
-
-bool StripTexts::HasText() const
-{
-    if (!title.isEmpty())
-        return true;
-    for (const QString& line : lines)
-        if (!line.isEmpty())
-            return true;
-    for (const QString& label : labels)
-        if (!label.isEmpty())
-            return true;
-    return false;
 }
 
 void DrawLabelStrip(QPainter& painter, int left, int top, bool topMerged, bool bottomMerged,
@@ -80,7 +67,7 @@ void DrawLabelStrip(QPainter& painter, int left, int top, bool topMerged, bool b
         DrawBandSeparators(painter, left, bottomBand);
 
     DrawTopLeft(painter, left + kTextIndent, top + 2, texts.title);
-    const int labelWidth = painter.fontMetrics().horizontalAdvance(texts.programLabel);
+    const int labelWidth = painter.fontMetrics().horizontalAdvance(QString::fromStdWString(texts.programLabel));
     DrawTopLeft(painter, left + kLabelRightEdge - labelWidth, top + 2, texts.programLabel);
 
     if (!topMerged)

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "face/RunPacer.h"
+#include "face/StripTexts.h"
 #include "programtext/ProgramText.h"
 #include "resources/BuiltInModule.h"
 #include "storage/AtomicFile.h"
@@ -136,11 +137,10 @@ std::string WebSession::ListingText() const
 
 std::string WebSession::MemoText(int program, int index) const
 {
-    if (index < 0 || index > storage::kMemoTexts || program < 0 || program > ModuleLibrary::kPrograms)
+    const std::optional<StripTexts> texts = StripTextsFor(program, *calc_, modules_.get());
+    if (!texts || index < 0 || index > storage::kMemoTexts)
         return {};
-    if (program == 0)
-        return index < storage::kMemoTexts ? storage::ToUtf8(storage::MemoTextsOf(*calc_)[static_cast<std::size_t>(index)])
-                                           : std::string{};
-    const storage::ModuleProgramMemo memo = modules_->ProgramMemo(program);
-    return storage::ToUtf8(index < storage::kMemoTexts ? memo.texts[static_cast<std::size_t>(index)] : memo.label);
+    if (index == storage::kMemoTexts)
+        return storage::ToUtf8(texts->programLabel);
+    return storage::ToUtf8(MemoFromStripTexts(*texts)[static_cast<std::size_t>(index)]);
 }

@@ -13,11 +13,11 @@ namespace {
 StripTexts LabelledMemo()
 {
     StripTexts memo;
-    memo.title = "Loan";
-    const char* const names[] = {"n", "i", "PV", "PMT", "FV"};
+    memo.title = L"Loan";
+    const wchar_t* const names[] = {L"n", L"i", L"PV", L"PMT", L"FV"};
     for (int key = 0; key < kStripKeys; ++key) {
         memo.Label(key, 1) = names[key];
-        memo.Label(key, 0) = QString("2nd%1").arg(key);
+        memo.Label(key, 0) = L"2nd" + std::to_wstring(key);
     }
     return memo;
 }
@@ -59,24 +59,24 @@ void MemoDialogTest::startingState()
     QFETCH(QString, topLine);
     QFETCH(QString, bottomLine);
     StripTexts memo = LabelledMemo();
-    memo.lines = {topLine, bottomLine};
-    memo.programLabel = "ignored";
+    memo.lines = {topLine.toStdWString(), bottomLine.toStdWString()};
+    memo.programLabel = L"ignored";
     CMemoDialog dialog(memo);
     dialog.Initialise();
 
     QCOMPARE(dialog.templateId, 147);
     QCOMPARE(dialog.windowTitle(), QString("Program memo"));
     QCOMPARE(dialog.title->text(), QString("Loan"));
-    QVERIFY(dialog.texts.programLabel.isEmpty());
+    QVERIFY(dialog.texts.programLabel.empty());
     for (int line = 0; line < kStripLines; ++line) {
-        const bool merged = !memo.lines[line].isEmpty();
+        const bool merged = memo.LineMerged(line);
         QCOMPARE(dialog.mergeButtons[line]->isChecked(), merged);
         QCOMPARE(dialog.separateButtons[line]->isChecked(), !merged);
         QCOMPARE(dialog.lineEdits[line]->isHidden(), !merged);
-        QCOMPARE(dialog.lineEdits[line]->text(), memo.lines[line]);
+        QCOMPARE(dialog.lineEdits[line]->text(), QString::fromStdWString(memo.lines[line]));
         for (int key = 0; key < kStripKeys; ++key) {
             QCOMPARE(dialog.labelEdits[line][key]->isHidden(), merged);
-            QCOMPARE(dialog.labelEdits[line][key]->text(), memo.Label(key, line));
+            QCOMPARE(dialog.labelEdits[line][key]->text(), QString::fromStdWString(memo.Label(key, line)));
         }
     }
 }
@@ -129,10 +129,10 @@ void MemoDialogTest::roundTrips()
     QCOMPARE(dialog.result(), int(kDialogOk));
 
     const StripTexts stored = dialog.StoredTexts();
-    QCOMPARE(stored.lines[line], storedLine);
-    QCOMPARE(stored.Label(2, line), storedKeyC);
-    QCOMPARE(stored.lines[1 - line], QString());
-    QCOMPARE(stored.title, QString("Loan"));
+    QCOMPARE(QString::fromStdWString(stored.lines[line]), storedLine);
+    QCOMPARE(QString::fromStdWString(stored.Label(2, line)), storedKeyC);
+    QCOMPARE(stored.lines[1 - line], std::wstring());
+    QCOMPARE(stored.title, std::wstring(L"Loan"));
     // Every label of the other line survives too.
     QCOMPARE(stored.Label(4, 1 - line), LabelledMemo().Label(4, 1 - line));
 
@@ -149,14 +149,14 @@ void MemoDialogTest::roundTrips()
 void MemoDialogTest::textsCutTo127()
 {
     StripTexts memo;
-    memo.title = QString(200, 'T');
-    memo.Label(0, 0) = QString(150, 'a');
+    memo.title = std::wstring(200, L'T');
+    memo.Label(0, 0) = std::wstring(150, L'a');
     CMemoDialog dialog(memo);
     dialog.Initialise();
     QCOMPARE(dialog.title->text().size(), 127);
-    QCOMPARE(dialog.texts.Label(0, 0).size(), 127);
+    QCOMPARE(int(dialog.texts.Label(0, 0).size()), 127);
     QTest::keyClicks(dialog.title, "more");
-    QCOMPARE(dialog.texts.title.size(), 127);
+    QCOMPARE(int(dialog.texts.title.size()), 127);
 }
 
 void MemoDialogTest::previewFollowsEdits()

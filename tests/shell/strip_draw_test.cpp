@@ -50,8 +50,6 @@ private slots:
     void mergedLineHidesItsLabels_data();
     void mergedLineHidesItsLabels();
     void bandsAndSeparators();
-    void hasText_data();
-    void hasText();
 };
 
 void StripDrawTest::centring_data()
@@ -73,7 +71,7 @@ void StripDrawTest::centring()
     QFETCH(QString, label);
     QFETCH(QString, centredOn);
     StripTexts texts;
-    texts.Label(key, line) = label;
+    texts.Label(key, line) = label.toStdWString();
     const Drawing d = Draw(texts, false, false);
 
     QVERIFY(!d.runs.empty());
@@ -99,16 +97,15 @@ void StripDrawTest::mergedLineHidesItsLabels()
     QFETCH(bool, bottomMerged);
     QFETCH(int, labelsDrawn);
     StripTexts texts;
-    for (QString& label : texts.labels)
-        label = "k";
-    texts.lines = {"top text", "bottom text"};
+    texts.labels.fill(L"k");
+    texts.lines = {L"top text", L"bottom text"};
     QCOMPARE(int(Draw(texts, topMerged, bottomMerged).runs.size()), labelsDrawn);
 }
 
 void StripDrawTest::bandsAndSeparators()
 {
     StripTexts texts;
-    texts.lines[0] = "Merged";
+    texts.lines[0] = L"Merged";
     const QImage image = Draw(texts, true, false).image;
     const QRgb ink = kStripInk.rgb();
     const QRgb fill = kStripBackground.rgb();
@@ -125,29 +122,6 @@ void StripDrawTest::bandsAndSeparators()
     // The merged text is drawn from the left of its band.
     QVERIFY(HasInk(image, QRect(kLeft + 10, kTop + 23, 40, 17)));
     QVERIFY(!HasInk(image, QRect(kLeft + 200, kTop + 23, 40, 17)));
-}
-
-void StripDrawTest::hasText_data()
-{
-    QTest::addColumn<int>("field");  // -1 none, 0 title, 1 program label, 2 line, 3 label
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("empty") << -1 << false;
-    QTest::newRow("title") << 0 << true;
-    QTest::newRow("program label alone") << 1 << false;
-    QTest::newRow("a line") << 2 << true;
-    QTest::newRow("a key label") << 3 << true;
-}
-
-void StripDrawTest::hasText()
-{
-    QFETCH(int, field);
-    QFETCH(bool, shown);
-    StripTexts texts;
-    if (field == 0) texts.title = "T";
-    if (field == 1) texts.programLabel = "ML-01";
-    if (field == 2) texts.lines[1] = "L";
-    if (field == 3) texts.Label(4, 1) = "E";
-    QCOMPARE(texts.HasText(), shown);
 }
 
 QTEST_MAIN(StripDrawTest)

@@ -39,7 +39,7 @@ void StripWindowTest::drawnOnlyWithText()
     memo[8] = L"SBR";  // C1
     storage::SetMemoTexts(*f.calc, memo);
     f.window->ReloadLabelStrip();
-    QCOMPARE(f.window->stripTexts.Label(2, 1), QString("SBR"));
+    QCOMPARE(f.window->stripTexts.Label(2, 1), std::wstring(L"SBR"));
     QCOMPARE(StripPixel(*f.window), kStripBackground);
 
     storage::SetMemoTexts(*f.calc, storage::MemoTexts{});
@@ -59,7 +59,7 @@ void StripWindowTest::libraryProgramWithoutSlots()
     QVERIFY(!f.window->stripTexts.HasText());
     f.window->memoProgram = 0;
     f.window->ReloadLabelStrip();
-    QCOMPARE(f.window->stripTexts.title, QString("User"));
+    QCOMPARE(f.window->stripTexts.title, std::wstring(L"User"));
 }
 
 void StripWindowTest::menuItems()

@@ -66,8 +66,8 @@ int LabelEditWidth(const QLineEdit& edit)
 
 CMemoDialog::CMemoDialog(const StripTexts& memo, QWidget* parent)
     : CDlg(kTemplate, parent),
-      topMerged(!memo.lines[0].isEmpty()),
-      bottomMerged(!memo.lines[1].isEmpty()),
+      topMerged(memo.LineMerged(0)),
+      bottomMerged(memo.LineMerged(1)),
       texts(memo),
       title(TextEdit(this, {})),
       preview(new StripPreview(*this, this))
@@ -140,11 +140,12 @@ bool CMemoDialog::OnInitDialog()
     separateButtons[0]->setChecked(!topMerged);
     mergeButtons[1]->setChecked(bottomMerged);
     separateButtons[1]->setChecked(!bottomMerged);
-    title->setText(initial.title.left(kTextCapacity));
+    const auto shown = [](const std::wstring& text) { return QString::fromStdWString(text).left(kTextCapacity); };
+    title->setText(shown(initial.title));
     for (int line = 0; line < kStripLines; ++line) {
-        lineEdits[line]->setText(initial.lines[line].left(kTextCapacity));
+        lineEdits[line]->setText(shown(initial.lines[line]));
         for (int key = 0; key < kStripKeys; ++key)
-            labelEdits[line][key]->setText(initial.Label(key, line).left(kTextCapacity));
+            labelEdits[line][key]->setText(shown(initial.Label(key, line)));
     }
     ApplyVisibility(0);
     ApplyVisibility(1);
@@ -209,7 +210,7 @@ QLineEdit* CMemoDialog::EditFor(int id) const
 
 void CMemoDialog::StoreEdit(int id)
 {
-    const QString text = EditFor(id)->text().left(kTextCapacity);
+    const std::wstring text = EditFor(id)->text().left(kTextCapacity).toStdWString();
     if (id == kTitle)
         texts.title = text;
     else if (id == kTopLine)

@@ -1,8 +1,8 @@
 #include "shell/dialogs/DialogCommands.h"
 
 #include "core/CCalc.h"
+#include "face/StripTexts.h"
 #include "shell/EngineFilePaths.h"
-#include "shell/LabelStripTexts.h"
 #include "shell/Settings.h"
 #include "shell/dialogs/CMemoDialog.h"
 #include "shell/dialogs/CModulesDlg.h"
