@@ -11,7 +11,7 @@ mode=${1:-main}
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libjpeg-dev
   fonts-liberation clang libclang-rt-14-dev cppcheck
   qt6-svg-dev help2man dpkg-dev file lintian desktop-file-utils appstream
   libxml2-utils shared-mime-info libglib2.0-bin

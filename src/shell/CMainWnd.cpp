@@ -57,24 +57,60 @@ CMainWnd::~CMainWnd()
     SetSystemErrorOwner(nullptr);
 }
 
-void CMainWnd::paintEvent(QPaintEvent*)
+void CMainWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.scale(Zoom(), Zoom());
     // Pictures drawn for another scale than the window's are resampled.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, DeviceScale() != images.scale);
-    const QImage& skin = DeviceSkin();
-    DrawPart(painter, QRectF(0, 0, kSkinWidth, kSkinHeight), skin, QRectF(0, 0, kSkinWidth, kSkinHeight),
-             deviceSkinScale_);
-    if (pressedColumn >= 0 && pressedRow >= 0) {
-        const QRect picture = KeyPictureRect(pressedColumn, pressedRow);
-        DrawPart(painter, picture, skin, picture.translated(-kKeyPressShift, -kKeyPressShift), deviceSkinScale_);
-    }
+    PaintFace(painter, event->rect());
     PaintIndicators(painter);
     PaintDisplay(painter);
     if (stripTexts.HasText())
         DrawLabelStrip(painter, kMainWindowStripOrigin.x(), kMainWindowStripOrigin.y(),
                        stripTexts.LineMerged(0), stripTexts.LineMerged(1), stripTexts);
+}
+
+// The face, and the pressed key's picture moved by the press. At the
+// pictures' own scale only the face's rows that the repaint needs are
+// decoded, a band at a time; the pressed key's picture is gathered from the
+// bands and drawn after them, as a later band would cover it.
+void CMainWnd::PaintFace(QPainter& painter, const QRect& dirty)
+{
+    const QRectF face(0, 0, kSkinWidth, kSkinHeight);
+    const bool pressed = pressedColumn >= 0 && pressedRow >= 0;
+    const QRect picture = pressed ? KeyPictureRect(pressedColumn, pressedRow) : QRect();
+    const QRect source = picture.translated(-kKeyPressShift, -kKeyPressShift);
+    if (DeviceScale() != images.scale) {
+        const QImage& skin = DeviceSkin();
+        DrawPart(painter, face, skin, face, deviceSkinScale_);
+        if (pressed)
+            DrawPart(painter, picture, skin, source, deviceSkinScale_);
+        return;
+    }
+    // Back at the pictures' scale: the resampled face is not needed.
+    deviceSkin_ = QImage();
+    deviceSkinScale_ = 0;
+    const double scale = images.scale;
+    // The face's rows under the repaint, a row more each way for rounding.
+    QRect rows = QRectF(dirty.topLeft() * scale / Zoom(), dirty.size() * scale / Zoom()).toAlignedRect();
+    rows.adjust(0, -1, 0, 1);
+    const QRect keyPixels = QRectF(QPointF(source.topLeft()) * scale, QSizeF(source.size()) * scale).toAlignedRect();
+    QImage key;
+    if (pressed) {
+        rows |= keyPixels;
+        key = QImage(keyPixels.size(), QImage::Format_RGB32);
+    }
+    images.face.ForEachBand(rows.top(), rows.bottom() + 1, [&](const QImage& band, int top, int count) {
+        painter.drawImage(QRectF(0, top / scale, face.width(), count / scale), band,
+                          QRectF(0, 0, face.width() * scale, count));
+        if (pressed)
+            QPainter(&key).drawImage(QPoint(-keyPixels.left(), top - keyPixels.top()), band,
+                                     QRect(0, 0, band.width(), count));
+    });
+    if (pressed)
+        painter.drawImage(picture, key, QRectF(QPointF(source.topLeft()) * scale - keyPixels.topLeft(),
+                                               QSizeF(source.size()) * scale));
 }
 
 QRect CMainWnd::KeyPictureRect(int column, int row) const

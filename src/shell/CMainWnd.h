@@ -126,7 +126,7 @@ private:
     void ApplyZoom();
     // Black, at the pictures' scale, to be rendered again.
     void ResetDisplayBitmap();
-    // The skin at the window's own pixel density.
+    // The face resampled to the window's own pixel density, when its pictures are drawn for another.
     const QImage& DeviceSkin();
     double DeviceScale() const { return Zoom() * devicePixelRatioF(); }
     void KeepOnScreen();
@@ -134,6 +134,8 @@ private:
     QRect DisplayWindowRect() const { return kDisplayRect.translated(skinOrigin); }
     QRect IndicatorRect() const;
     void RenderDisplayText(const QString& text, bool exponent);
+    // dirty: the window's pixels being repainted.
+    void PaintFace(QPainter& painter, const QRect& dirty);
     void PaintIndicators(QPainter& painter) const;
     void PaintDisplay(QPainter& painter) const;
     void UpdateBlinkAfterKey();

@@ -122,9 +122,8 @@ const QImage& CMainWnd::DeviceSkin()
     const double scale = DeviceScale();
     if (scale != deviceSkinScale_) {
         deviceSkinScale_ = scale;
-        deviceSkin_ = scale == images.scale ? images.skin
-                                            : images.skin.scaled(ScaledSize({kSkinWidth, kSkinHeight}, scale),
-                                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        deviceSkin_ = images.face.Whole().scaled(ScaledSize({kSkinWidth, kSkinHeight}, scale), Qt::IgnoreAspectRatio,
+                                                 Qt::SmoothTransformation);
     }
     return deviceSkin_;
 }

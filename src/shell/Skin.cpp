@@ -23,6 +23,12 @@ void EnsureSkinResources()
 namespace {
 constexpr QRgb kOutside = qRgb(0, 0, 255);
 
+QString WrongSize(const QString& path, QSize size, QSize wanted)
+{
+    return QStringLiteral("%1 is %2 x %3 pixels, not %4 x %5")
+        .arg(path).arg(size.width()).arg(size.height()).arg(wanted.width()).arg(wanted.height());
+}
+
 std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QSize size)
 {
     CResourceStream stream(path);
@@ -34,31 +40,12 @@ std::optional<QImage> LoadBitmap(const QString& path, const QString& caption, QS
         return std::nullopt;
     }
     if (image.size() != size) {
-        ShowSystemError(caption, 0, QStringLiteral("%1 is %2 x %3 pixels, not %4 x %5")
-                                        .arg(path).arg(image.width()).arg(image.height())
-                                        .arg(size.width()).arg(size.height()));
+        ShowSystemError(caption, 0, WrongSize(path, image.size(), size));
         return std::nullopt;
     }
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 }  // namespace
-
-std::optional<QImage> LoadImageResource(const QString& path)
-{
-    EnsureSkinResources();
-    CResourceStream stream(path);
-    if (!stream.IsValid()) {
-        ShowSystemError(QStringLiteral("Cannot find background"), ENOENT);
-        return std::nullopt;
-    }
-    QImageReader reader(&stream);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        ShowSystemError(QStringLiteral("Background is not a valid image"), 0, reader.errorString());
-        return std::nullopt;
-    }
-    return image;
-}
 
 QRegion SkinImages::Shape(double zoom) const
 {
@@ -85,15 +72,19 @@ std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths, double dev
     double scale = ArtScaleFor(deviceScale);
     if (!QFile::exists(AtScale(paths.face, scale)))
         scale = 1;
-    std::optional<QImage> face = LoadImageResource(AtScale(paths.face, scale));
+    std::optional<SkinFace> face = SkinFace::Open(AtScale(paths.face, scale));
     if (!face)
         return std::nullopt;
+    const QSize skinSize = ScaledSize({kSkinWidth, kSkinHeight}, scale);
+    if (face->Size() != skinSize) {
+        ShowSystemError(QStringLiteral("Background is not a valid image"), 0,
+                        WrongSize(AtScale(paths.face, scale), face->Size(), skinSize));
+        return std::nullopt;
+    }
     SkinImages images;
     images.scale = scale;
     images.paths = paths;
-    const QSize skinSize = ScaledSize({kSkinWidth, kSkinHeight}, scale);
-    images.skin = face->size() == skinSize ? std::move(*face) : face->scaled(skinSize);
-    face.reset();
+    images.face = std::move(*face);
     const auto indicators = LoadBitmap(AtScale(paths.indicators, scale), QStringLiteral("LoadBitmap(Indicateurs)"),
                                        ScaledSize({kIndicatorStripWidth, kIndicatorHeight}, scale));
     if (!indicators)

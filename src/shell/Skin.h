@@ -4,6 +4,7 @@
 // for one scale (see ArtScale.h).
 
 #include "face/SkinGeometry.h"
+#include "shell/SkinFace.h"
 
 #include <QImage>
 #include <QRegion>
@@ -21,7 +22,7 @@ struct SkinResourcePaths {
 struct SkinImages {
     double scale = 1;
     SkinResourcePaths paths;  // to load the pictures again at another scale
-    QImage skin;        // 389 x 800, the face; the outline gives the window its shape
+    SkinFace face;      // 389 x 800; the outline gives the window its shape
     QImage indicators;  // 208 x 16
     QImage glyphs;      // 218 x 32
     // The window's shape at a zoom, in its own pixels: where the outline,
@@ -36,6 +37,3 @@ std::optional<SkinImages> PrepareSkin(const SkinResourcePaths& paths = {}, doubl
 
 // Makes the embedded pictures (and the icon) reachable by their ":/skin/" names.
 void EnsureSkinResources();
-
-// One embedded image, decoded from a stream over its bytes; failures reported.
-std::optional<QImage> LoadImageResource(const QString& path);

@@ -1,6 +1,7 @@
 #pragma once
 // A calculator in its real window, driven through the shell's host, with the
-// debugger opened from it. The skin is plain: these tests never look at it.
+// debugger opened from it. The skin has no face and plain strips: these
+// tests never look at it.
 
 #include "KeyScript.h"
 #include "core/CCalc.h"
@@ -31,8 +32,6 @@
 inline SkinImages PlainSkin()
 {
     SkinImages images;
-    images.skin = QImage(kSkinWidth, kSkinHeight, QImage::Format_ARGB32);
-    images.skin.fill(Qt::darkGray);
     images.indicators = QImage(208, 16, QImage::Format_ARGB32);
     images.indicators.fill(Qt::red);
     images.glyphs = QImage(218, 32, QImage::Format_ARGB32);

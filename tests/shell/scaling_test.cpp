@@ -61,6 +61,8 @@ private slots:
     void displayKeepsItsCells_data();
     void displayKeepsItsCells();
     void artworkDrawnForTheScale();
+    void faceBandsAreTheDecodedFace_data();
+    void faceBandsAreTheDecodedFace();
     void zoomKeys_data();
     void zoomKeys();
     void zoomTooTallIsReducedAndKept();
@@ -135,7 +137,7 @@ void ScalingTest::displayKeepsItsCells()
 
     // Each cell shows, of all the glyphs of the 1 times strip, the one that
     // belongs there; the point lies in the gap after the first cell.
-    const QImage strip = LoadImageResource(QStringLiteral(":/skin/led.png"))->convertToFormat(QImage::Format_RGB32);
+    const QImage strip = QImage(QStringLiteral(":/skin/led.png")).convertToFormat(QImage::Format_RGB32);
     const QString glyphs = QStringLiteral(" -0123456789");
     auto glyphImage = [&](QChar c) {
         QImage cell(24, 32, QImage::Format_RGB32);
@@ -188,7 +190,7 @@ void ScalingTest::artworkDrawnForTheScale()
         QSKIP("measured at 2 and 3 times");
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    const QImage oneTimes = PrepareSkin({}, 1)->skin.convertToFormat(QImage::Format_RGB32);
+    const QImage oneTimes = PrepareSkin({}, 1)->face.Whole();
     const QRect keys(40, 270, 310, 450);  // legends and key borders
     const QSize enlarged = keys.size() * ratio;
     const QImage shown = Grab(f).copy(QRect(keys.topLeft() * ratio, enlarged));
@@ -199,6 +201,38 @@ void ScalingTest::artworkDrawnForTheScale()
                                                    .arg(difference)
                                                    .arg(mode == Qt::FastTransformation ? "nearest" : "linear")));
     }
+}
+
+void ScalingTest::faceBandsAreTheDecodedFace_data()
+{
+    QTest::addColumn<double>("scale");
+    for (const double scale : kArtScales)
+        QTest::newRow(qPrintable(QString::number(scale))) << scale;
+}
+
+// Drawn band by band, from rows that start and end inside the picture, the
+// face is exactly what the image reader decodes.
+void ScalingTest::faceBandsAreTheDecodedFace()
+{
+    QFETCH(double, scale);
+    EnsureSkinResources();
+    const QString path = AtScale(QStringLiteral(":/skin/face.jpg"), scale);
+    QImage decoded = QImage(path).convertToFormat(QImage::Format_RGB32);
+    decoded.setDevicePixelRatio(1);  // the name's @2x sets it
+    const std::optional<SkinFace> face = SkinFace::Open(path);
+    QVERIFY(face);
+    QCOMPARE(face->Whole(), decoded);
+    const int top = decoded.height() / 3 + 5;
+    const int bottom = decoded.height() - 7;
+    QImage bands(decoded.width(), bottom - top, QImage::Format_RGB32);
+    int next = top;
+    QVERIFY(face->ForEachBand(top, bottom, [&](const QImage& band, int y, int rows) {
+        QCOMPARE(y, next);
+        QPainter(&bands).drawImage(QPoint(0, y - top), band, QRect(0, 0, band.width(), rows));
+        next = y + rows;
+    }));
+    QCOMPARE(next, bottom);
+    QCOMPARE(bands, decoded.copy(0, top, decoded.width(), bottom - top));
 }
 
 void ScalingTest::zoomKeys_data()

@@ -71,7 +71,7 @@ void WindowTest::pressedKeyMovesItsPicture()
     QFETCH(int, row);
     ShellFixture f;
     f.window->show();
-    const QImage skin = f.window->images.skin.convertToFormat(QImage::Format_RGB32);
+    const QImage skin = f.window->images.face.Whole();
     const QPoint key = f.window->skinOrigin + QPoint(KeyColumnX[column], KeyRowY[row]);
     const QRect shown(key - QPoint(8, 4), QSize(kKeyPictureWidth, kKeyPictureHeight));
     f.Press(column, row);
