@@ -154,6 +154,16 @@ public:
     std::span<const uint8_t, StepCount> UserProgram() const { return Area(0); }
     // The step the executing area is at.
     int32_t Pc() const { return pc; }
+    // What a front end may keep between sessions besides memory.
+    struct DisplayModes {
+        int32_t angleUnit;
+        int32_t displayFormat;
+        int32_t fixDigits;
+        bool Valid() const;
+    };
+    DisplayModes GetDisplayModes() const { return {angleUnit, displayFormat, fixDigits}; }
+    // Nothing changes, and false, when one of them is out of range.
+    bool SetDisplayModes(const DisplayModes& modes);
     // buffer holds DisplayCapacity characters; true when the text ends in an exponent.
     bool GetDisplayText(wchar_t* buffer, bool showWhileRunning) const;
     bool FormatDisplayValue(const CNombre& value, wchar_t* buffer) const;

@@ -55,6 +55,22 @@ bool CCalc::CopyPath(const std::wstring& path, wchar_t (&target)[PathLength])
     return true;
 }
 
+bool CCalc::DisplayModes::Valid() const
+{
+    return angleUnit >= Degrees && angleUnit <= Grads && displayFormat >= NormalMode &&
+           displayFormat <= EngineeringMode && fixDigits >= 0 && fixDigits <= NoFixedDecimals;
+}
+
+bool CCalc::SetDisplayModes(const DisplayModes& modes)
+{
+    if (!modes.Valid())
+        return false;
+    angleUnit = modes.angleUnit;
+    displayFormat = modes.displayFormat;
+    fixDigits = modes.fixDigits;
+    return true;
+}
+
 void CCalc::LoadUserProgram(std::span<const uint8_t> steps)
 {
     pc = 0;

@@ -2,6 +2,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -205,7 +206,11 @@ EMSCRIPTEN_KEEPALIVE double nv_bench_counting_loop(double count)
     auto calc = std::make_unique<CCalc>();
     const uint8_t loop[] = {76, 11, 1, 44, 0, 97, 1, 11, 91};
     calc->LoadUserProgram(loop);
-    calc->registers[1] = CNombre(static_cast<int64_t>(Count(count)), 12);
+    // The number of turns into register 01, keyed in as a user would.
+    for (const char digit : std::to_string(std::min<uint64_t>(Count(count), 9'999'999'999)))
+        calc->ProcessKey(static_cast<uint8_t>(digit - '0'));
+    for (const uint8_t key : {Key::Sto, uint8_t{0}, uint8_t{1}})
+        calc->ProcessKey(key);
     calc->ProcessKey(Key::UserA);
     return static_cast<double>(calc->RunSteps(UINT64_MAX).steps);
 }

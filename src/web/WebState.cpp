@@ -43,9 +43,10 @@ std::vector<unsigned char> WebSession::SaveState()
     std::vector<unsigned char> memo;
     SaveProgram(program, memo);
     std::vector<unsigned char> out(std::begin(kMagic), std::end(kMagic));
-    out.push_back(static_cast<unsigned char>(calc_->angleUnit));
-    out.push_back(static_cast<unsigned char>(calc_->displayFormat));
-    out.push_back(static_cast<unsigned char>(calc_->fixDigits));
+    const CCalc::DisplayModes modes = calc_->GetDisplayModes();
+    out.push_back(static_cast<unsigned char>(modes.angleUnit));
+    out.push_back(static_cast<unsigned char>(modes.displayFormat));
+    out.push_back(static_cast<unsigned char>(modes.fixDigits));
     AppendPart(out, program);
     AppendPart(out, memo);
     return out;
@@ -57,10 +58,11 @@ bool WebSession::RestoreState(std::span<const unsigned char> bytes)
     std::span<const unsigned char> program;
     std::span<const unsigned char> memo;
     const bool whole = bytes.size() >= kFirstPartAt && std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin()) &&
-                       bytes[kSettingsAt] <= CCalc::Grads && bytes[kSettingsAt + 1] <= EngineeringMode &&
-                       bytes[kSettingsAt + 2] <= CCalc::NoFixedDecimals && TakePart(bytes, offset, program) &&
-                       TakePart(bytes, offset, memo) && offset == bytes.size();
-    if (!whole) {
+                       TakePart(bytes, offset, program) && TakePart(bytes, offset, memo) && offset == bytes.size();
+    const CCalc::DisplayModes modes =
+        whole ? CCalc::DisplayModes{bytes[kSettingsAt], bytes[kSettingsAt + 1], bytes[kSettingsAt + 2]}
+              : CCalc::DisplayModes{-1, -1, -1};
+    if (!modes.Valid()) {
         host_.Report("The saved state is damaged and was not restored");
         return false;
     }
@@ -70,8 +72,5 @@ bool WebSession::RestoreState(std::span<const unsigned char> bytes)
         storage::SetMemoTexts(*calc_, before);
         return false;
     }
-    calc_->angleUnit = bytes[kSettingsAt];
-    calc_->displayFormat = bytes[kSettingsAt + 1];
-    calc_->fixDigits = bytes[kSettingsAt + 2];
-    return true;
+    return calc_->SetDisplayModes(modes);
 }
