@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 // Draws the part of a picture drawn at scale that covers source (client
@@ -34,6 +35,7 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
     skinOrigin = QPoint(kSkinOrigin.x, kSkinOrigin.y);
     artRequest_ = images.scale;
     ResetDisplayBitmap();
+    ResetFacePatches();
     ApplyZoom();
     move(TheSettings().Gauche, TheSettings().Haut);
 
@@ -63,7 +65,7 @@ void CMainWnd::paintEvent(QPaintEvent* event)
     painter.scale(Zoom(), Zoom());
     // Pictures drawn for another scale than the window's are resampled.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, DeviceScale() != images.scale);
-    PaintFace(painter, event->rect());
+    PaintFace(painter, event->region());
     PaintIndicators(painter);
     PaintDisplay(painter);
     if (stripTexts.HasText())
@@ -72,10 +74,10 @@ void CMainWnd::paintEvent(QPaintEvent* event)
 }
 
 // The face, and the pressed key's picture moved by the press. At the
-// pictures' own scale only the face's rows that the repaint needs are
-// decoded, a band at a time; the pressed key's picture is gathered from the
-// bands and drawn after them, as a later band would cover it.
-void CMainWnd::PaintFace(QPainter& painter, const QRect& dirty)
+// pictures' own scale the face is not kept decoded: a repaint is drawn from
+// the patches kept of its often repainted parts, or else decoded a band at a
+// time.
+void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
 {
     const QRectF face(0, 0, kSkinWidth, kSkinHeight);
     const bool pressed = pressedColumn >= 0 && pressedRow >= 0;
@@ -91,26 +93,51 @@ void CMainWnd::PaintFace(QPainter& painter, const QRect& dirty)
     // Back at the pictures' scale: the resampled face is not needed.
     deviceSkin_ = QImage();
     deviceSkinScale_ = 0;
-    const double scale = images.scale;
-    // The face's rows under the repaint, a row more each way for rounding.
-    QRect rows = QRectF(dirty.topLeft() * scale / Zoom(), dirty.size() * scale / Zoom()).toAlignedRect();
-    rows.adjust(0, -1, 0, 1);
-    const QRect keyPixels = QRectF(QPointF(source.topLeft()) * scale, QSizeF(source.size()) * scale).toAlignedRect();
-    QImage key;
-    if (pressed) {
-        rows |= keyPixels;
-        key = QImage(keyPixels.size(), QImage::Format_RGB32);
+    QRegion client;
+    for (const QRect& rect : dirty)
+        client += QRectF(QPointF(rect.topLeft()) / Zoom(), QSizeF(rect.size()) / Zoom()).toAlignedRect();
+    if (patches_.Cover(client)) {
+        patches_.Draw(painter, client);
+    } else {
+        const double scale = images.scale;
+        const QRect bounds = client.boundingRect();
+        // The face's rows under the repaint, a row more each way for rounding.
+        int top = static_cast<int>(std::floor(bounds.top() * scale)) - 1;
+        int bottom = static_cast<int>(std::ceil((bounds.bottom() + 1) * scale)) + 1;
+        // Filled at the first repaint of a part (or of a pressed key's look),
+        // so that start-up does not pay for them.
+        const bool filling = !patches_.Ready() && (pressed || !client.contains(face.toAlignedRect()));
+        if (filling) {
+            top = std::min(top, patches_.FirstRow());
+            bottom = std::max(bottom, patches_.LastRow() + 1);
+        }
+        const bool whole = images.face.ForEachBand(top, bottom, [&](const QImage& band, int first, int count) {
+            painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
+                              QRectF(0, 0, face.width() * scale, count));
+            if (filling)
+                patches_.Take(band, first, count);
+        });
+        if (filling && whole)
+            patches_.Taken(std::max(top, 0), bottom - 1);
     }
-    images.face.ForEachBand(rows.top(), rows.bottom() + 1, [&](const QImage& band, int top, int count) {
-        painter.drawImage(QRectF(0, top / scale, face.width(), count / scale), band,
-                          QRectF(0, 0, face.width() * scale, count));
-        if (pressed)
-            QPainter(&key).drawImage(QPoint(-keyPixels.left(), top - keyPixels.top()), band,
-                                     QRect(0, 0, band.width(), count));
-    });
     if (pressed)
-        painter.drawImage(picture, key, QRectF(QPointF(source.topLeft()) * scale - keyPixels.topLeft(),
-                                               QSizeF(source.size()) * scale));
+        patches_.DrawMoved(painter, picture, source);
+}
+
+void CMainWnd::ResetFacePatches()
+{
+    std::vector<QRect> areas;
+    // A repaint asked for in the 1 times layout grows by rounding at a zoom.
+    constexpr int kMargin = 3;
+    for (int column = 0; column < kKeyColumns; ++column)
+        for (int row = 0; row < kKeyRows; ++row) {
+            const QRect picture = KeyPictureRect(column, row);
+            areas.push_back(picture.united(picture.translated(-kKeyPressShift, -kKeyPressShift))
+                                .adjusted(-kMargin, -kMargin, kMargin, kMargin));
+        }
+    for (const QRect& area : {DisplayWindowRect(), IndicatorRect(), kMainWindowStripRect})
+        areas.push_back(area.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    patches_ = FacePatches(areas, images.scale, images.face.Size());
 }
 
 QRect CMainWnd::KeyPictureRect(int column, int row) const

@@ -6,6 +6,7 @@
 // for the zoom times the screen's pixel ratio.
 
 #include "face/KeyLayout.h"
+#include "shell/FacePatches.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
 #include "shell/SkinRectQt.h"
@@ -135,7 +136,9 @@ private:
     QRect IndicatorRect() const;
     void RenderDisplayText(const QString& text, bool exponent);
     // dirty: the window's pixels being repainted.
-    void PaintFace(QPainter& painter, const QRect& dirty);
+    void PaintFace(QPainter& painter, const QRegion& dirty);
+    // The face's often repainted parts, kept at the pictures' scale once drawn.
+    void ResetFacePatches();
     void PaintIndicators(QPainter& painter) const;
     void PaintDisplay(QPainter& painter) const;
     void UpdateBlinkAfterKey();
@@ -168,4 +171,5 @@ private:
     double artRequest_ = 1;
     QImage deviceSkin_;
     double deviceSkinScale_ = 0;
+    FacePatches patches_;
 };

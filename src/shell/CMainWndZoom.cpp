@@ -107,6 +107,7 @@ void CMainWnd::UpdateArtwork()
     images = std::move(*art);
     deviceSkinScale_ = 0;
     ResetDisplayBitmap();
+    ResetFacePatches();
     DrawDisplay(false);
 }
 
