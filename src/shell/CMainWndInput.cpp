@@ -97,7 +97,7 @@ void CMainWnd::EndTypedLook()
     typedKeyTimer_.stop();
     typedKeyHeld_ = false;
     if (pressedColumn >= 0 && pressedRow >= 0)
-        update(KeyPictureRect(pressedColumn, pressedRow));
+        UpdateArea(KeyPictureRect(pressedColumn, pressedRow));
     pressedColumn = pressedRow = -1;
 }
 

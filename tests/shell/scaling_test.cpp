@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -30,6 +31,25 @@ QImage DisplayAtOneTimes(const ShellFixture& f)
     return Grab(f).copy(display.toRect()).scaled(CMainWnd::kDisplayRect.size(), Qt::IgnoreAspectRatio,
                                                    Qt::SmoothTransformation);
 }
+
+// Gathers the regions the window paints while it lives.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget& window, QRegion& painted) : window_(window), painted_(painted) { window.installEventFilter(this); }
+    ~PaintWatch() override { window_.removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QRegion& painted_;
+};
 
 double Grey(QRgb pixel) { return qGray(pixel) / 255.0; }
 
@@ -65,6 +85,8 @@ private slots:
     void faceBandsAreTheDecodedFace();
     void partsRepaintLikeTheWhole_data() { keysWhereTheyAreDrawn_data(); }
     void partsRepaintLikeTheWhole();
+    void typedKeyLetGoWhereItIs_data() { keysWhereTheyAreDrawn_data(); }
+    void typedKeyLetGoWhereItIs();
     void zoomKeys_data();
     void zoomKeys();
     void zoomTooTallIsReducedAndKept();
@@ -271,6 +293,29 @@ void ScalingTest::partsRepaintLikeTheWhole()
             QVERIFY2(drawn.copy(pixels) == whole.copy(pixels),
                      qPrintable(QStringLiteral("pass %1, part at %2, %3").arg(pass).arg(part.x()).arg(part.y())));
         }
+}
+
+// A typed key is drawn pressed for a while; its picture is drawn again
+// where the zoom puts it when the look ends.
+void ScalingTest::typedKeyLetGoWhereItIs()
+{
+    QFETCH(int, zoom);
+    ShellFixture f;
+    f.window->SetZoom(zoom);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QTest::keyClick(f.window.get(), '7');
+    QCOMPARE(f.window->pressedColumn, 1);
+    QCoreApplication::processEvents();  // drawn pressed
+    QRegion repainted;
+    PaintWatch watch(*f.window, repainted);
+    QTRY_COMPARE(f.window->pressedColumn, -1);
+    QTRY_VERIFY(!repainted.isEmpty());
+    const QPoint corner(KeyColumnX[1] + kKeyPictureLeft, KeyRowY[5] + kKeyPictureTop);
+    const QRect key(f.window->ToWindow(f.window->skinOrigin + corner),
+                    f.window->ToWindow(f.window->skinOrigin + corner + QPoint(kKeyPictureWidth, kKeyPictureHeight)) -
+                        QPoint(1, 1));
+    QVERIFY(repainted.contains(key));
 }
 
 void ScalingTest::zoomKeys_data()
