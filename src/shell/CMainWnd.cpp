@@ -49,6 +49,8 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
     pauseTimer_.callOnTimeout(this, &CMainWnd::EndPause);
     typedKeyTimer_.setSingleShot(true);
     typedKeyTimer_.callOnTimeout(this, &CMainWnd::EndTypedLook);
+    facePatchesTimer_.setSingleShot(true);
+    facePatchesTimer_.callOnTimeout(this, &CMainWnd::FillFacePatches);
 
     DrawDisplay(false);
     SetSystemErrorOwner(this);
@@ -104,8 +106,8 @@ void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
         // The face's rows under the repaint, a row more each way for rounding.
         int top = static_cast<int>(std::floor(bounds.top() * scale)) - 1;
         int bottom = static_cast<int>(std::ceil((bounds.bottom() + 1) * scale)) + 1;
-        // Filled at the first repaint of a part (or of a pressed key's look),
-        // so that start-up does not pay for them.
+        // Filled a moment after start-up (FillFacePatches), or here if a part
+        // (or a pressed key's look) is repainted before.
         const bool filling = !patches_.Ready() && (pressed || !client.contains(face.toAlignedRect()));
         if (filling) {
             top = std::min(top, patches_.FirstRow());
@@ -119,9 +121,22 @@ void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
         });
         if (filling && whole)
             patches_.Taken(std::max(top, 0), bottom - 1);
+        if (!patches_.Ready())
+            facePatchesTimer_.start(kFacePatchesDelayMs);
     }
     if (pressed)
         patches_.DrawMoved(painter, picture, source);
+}
+
+void CMainWnd::FillFacePatches()
+{
+    if (patches_.Ready() || DeviceScale() != images.scale)
+        return;
+    const int first = patches_.FirstRow();
+    const int last = patches_.LastRow();
+    if (images.face.ForEachBand(first, last + 1,
+                                [&](const QImage& band, int top, int rows) { patches_.Take(band, top, rows); }))
+        patches_.Taken(first, last);
 }
 
 void CMainWnd::ResetFacePatches()

@@ -31,6 +31,9 @@ public:
     static constexpr int kTypedKeyMs = 200;
     // How long a run executes steps before the window gets a turn.
     static constexpr int kRunSliceMs = 4;
+    // After the window is first drawn, the wait before the parts keys repaint
+    // are decoded and kept, so that start-up does not wait for them.
+    static constexpr int kFacePatchesDelayMs = 100;
 
     // Opens at zoomPercent, which the images should be drawn for.
     CMainWnd(CCalc& calc, SkinImages images, int zoomPercent = kDefaultZoom);
@@ -139,6 +142,7 @@ private:
     void PaintFace(QPainter& painter, const QRegion& dirty);
     // The face's often repainted parts, kept at the pictures' scale once drawn.
     void ResetFacePatches();
+    void FillFacePatches();
     void PaintIndicators(QPainter& painter) const;
     void PaintDisplay(QPainter& painter) const;
     void UpdateBlinkAfterKey();
@@ -159,6 +163,7 @@ private:
     QTimer stepTimer_;
     QTimer pauseTimer_;
     QTimer typedKeyTimer_;
+    QTimer facePatchesTimer_;
     std::deque<KeyPosition> typedKeys_;
     bool typedKeyHeld_ = false;
     bool mouseHeld_ = false;

@@ -260,39 +260,44 @@ void ScalingTest::faceBandsAreTheDecodedFace()
 }
 
 // Keys, the display and the strip are drawn again from kept parts of the
-// face: the first repaint of a part keeps them, the next draws from them.
+// face, kept a moment after the window is shown or, if a part is repainted
+// before, by that repaint.
 void ScalingTest::partsRepaintLikeTheWhole()
 {
     QFETCH(int, zoom);
-    ShellFixture f;
-    f.window->SetZoom(zoom);
-    f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    f.window->pressedColumn = 2;
-    f.window->pressedRow = 6;
-    const QImage whole = Grab(f);
-    const double ratio = PixelRatio(f);
-    auto key = [&](int column, int row) {
-        return QRect(f.window->skinOrigin + QPoint(KeyColumnX[column] + kKeyPictureLeft, KeyRowY[row] + kKeyPictureTop),
-                     QSize(kKeyPictureWidth, kKeyPictureHeight));
-    };
-    const QRect parts[] = {key(2, 6), key(4, 8),
-                           CMainWnd::kDisplayRect.translated(f.window->skinOrigin), kMainWindowStripRect};
-    for (int pass = 0; pass < 2; ++pass)
-        for (const QRect& part : parts) {
-            const QRect inWindow = QRectF(f.window->ToWindow(part.topLeft()), QSizeF(part.size()) * zoom / 100.0)
-                                       .toAlignedRect();
-            QImage drawn(whole.size(), QImage::Format_RGB32);
-            drawn.setDevicePixelRatio(ratio);
-            drawn.fill(Qt::magenta);
-            f.window->render(&drawn, inWindow.topLeft(), QRegion(inWindow));
-            const QRect pixels = QRectF(QPointF(inWindow.topLeft()) * ratio, QSizeF(inWindow.size()) * ratio)
-                                     .toAlignedRect()
-                                     .adjusted(1, 1, -1, -1);
-
-            QVERIFY2(drawn.copy(pixels) == whole.copy(pixels),
-                     qPrintable(QStringLiteral("pass %1, part at %2, %3").arg(pass).arg(part.x()).arg(part.y())));
-        }
+    for (const bool settled : {false, true}) {
+        ShellFixture f;
+        f.window->SetZoom(zoom);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        if (settled)
+            QTest::qWait(CMainWnd::kFacePatchesDelayMs + 50);
+        f.window->pressedColumn = 2;
+        f.window->pressedRow = 6;
+        const QImage whole = Grab(f);
+        const double ratio = PixelRatio(f);
+        auto key = [&](int column, int row) {
+            return QRect(f.window->skinOrigin + QPoint(KeyColumnX[column] + kKeyPictureLeft, KeyRowY[row] + kKeyPictureTop),
+                         QSize(kKeyPictureWidth, kKeyPictureHeight));
+        };
+        const QRect parts[] = {key(2, 6), key(4, 8), CMainWnd::kDisplayRect.translated(f.window->skinOrigin),
+                               kMainWindowStripRect};
+        for (int pass = 0; pass < 2; ++pass)
+            for (const QRect& part : parts) {
+                const QRect inWindow =
+                    QRectF(f.window->ToWindow(part.topLeft()), QSizeF(part.size()) * zoom / 100.0).toAlignedRect();
+                QImage drawn(whole.size(), QImage::Format_RGB32);
+                drawn.setDevicePixelRatio(ratio);
+                drawn.fill(Qt::magenta);
+                f.window->render(&drawn, inWindow.topLeft(), QRegion(inWindow));
+                const QRect pixels = QRectF(QPointF(inWindow.topLeft()) * ratio, QSizeF(inWindow.size()) * ratio)
+                                         .toAlignedRect()
+                                         .adjusted(1, 1, -1, -1);
+                QVERIFY2(drawn.copy(pixels) == whole.copy(pixels),
+                         qPrintable(QStringLiteral("%1, pass %2, part at %3, %4")
+                                        .arg(settled ? "settled" : "at once").arg(pass).arg(part.x()).arg(part.y())));
+            }
+    }
 }
 
 // A typed key is drawn pressed for a while; its picture is drawn again
