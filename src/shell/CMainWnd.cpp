@@ -98,29 +98,22 @@ void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
     QRegion client;
     for (const QRect& rect : dirty)
         client += QRectF(QPointF(rect.topLeft()) / Zoom(), QSizeF(rect.size()) / Zoom()).toAlignedRect();
+    // Kept a moment after start-up, or now if a part (or a pressed key's
+    // look) is repainted before.
+    if (pressed || !client.contains(face.toAlignedRect()))
+        FillFacePatches();
     if (patches_.Cover(client)) {
         patches_.Draw(painter, client);
     } else {
         const double scale = images.scale;
         const QRect bounds = client.boundingRect();
         // The face's rows under the repaint, a row more each way for rounding.
-        int top = static_cast<int>(std::floor(bounds.top() * scale)) - 1;
-        int bottom = static_cast<int>(std::ceil((bounds.bottom() + 1) * scale)) + 1;
-        // Filled a moment after start-up (FillFacePatches), or here if a part
-        // (or a pressed key's look) is repainted before.
-        const bool filling = !patches_.Ready() && (pressed || !client.contains(face.toAlignedRect()));
-        if (filling) {
-            top = std::min(top, patches_.FirstRow());
-            bottom = std::max(bottom, patches_.LastRow() + 1);
-        }
-        const bool whole = images.face.ForEachBand(top, bottom, [&](const QImage& band, int first, int count) {
-            painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
-                              QRectF(0, 0, face.width() * scale, count));
-            if (filling)
-                patches_.Take(band, first, count);
-        });
-        if (filling && whole)
-            patches_.Taken(std::max(top, 0), bottom - 1);
+        images.face.ForEachBand(static_cast<int>(std::floor(bounds.top() * scale)) - 1,
+                                static_cast<int>(std::ceil((bounds.bottom() + 1) * scale)) + 1,
+                                [&](const QImage& band, int first, int count) {
+                                    painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
+                                                      QRectF(0, 0, face.width() * scale, count));
+                                });
         if (!patches_.Ready())
             facePatchesTimer_.start(kFacePatchesDelayMs);
     }

@@ -52,8 +52,6 @@ bool FacePatches::Cover(const QRegion& region) const
 
 void FacePatches::Draw(QPainter& painter, const QRegion& region) const
 {
-    if (!ready_)
-        return;
     const QRect bounds = region.boundingRect();
     for (const Patch& patch : patches_) {
         const QRect part = patch.area & bounds;
@@ -69,10 +67,8 @@ void FacePatches::DrawPart(QPainter& painter, const QRect& target, const Patch& 
                              QSizeF(source.size()) * scale_));
 }
 
-bool FacePatches::DrawMoved(QPainter& painter, const QRect& target, const QRect& source) const
+void FacePatches::DrawMoved(QPainter& painter, const QRect& target, const QRect& source) const
 {
-    const Patch* patch = Holding(source);
-    if (patch)
+    if (const Patch* patch = Holding(source))
         DrawPart(painter, target, *patch, source);
-    return patch != nullptr;
 }

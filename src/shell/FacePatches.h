@@ -28,11 +28,11 @@ public:
     void Taken(int first, int last);
     // Every rectangle of region (1 times layout) lies in one area.
     bool Cover(const QRegion& region) const;
-    // Draws the areas that meet region.
+    // Draws the areas that meet region, when Cover says they hold it.
     void Draw(QPainter& painter, const QRegion& region) const;
     // Draws the face pixels of source over target, from the area holding
-    // source; false when none does.
-    bool DrawMoved(QPainter& painter, const QRect& target, const QRect& source) const;
+    // source; nothing when none does or before they are filled.
+    void DrawMoved(QPainter& painter, const QRect& target, const QRect& source) const;
 
 private:
     struct Patch {
