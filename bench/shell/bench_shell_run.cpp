@@ -149,7 +149,7 @@ void TypedKeyToDisplay(benchmark::State& state)
         window.show();
         calc.ProcessKey(Key::Lrn);
         // Keys come once the window has been up a moment, as a person's do.
-        const auto settled = Clock::now() + std::chrono::milliseconds(CMainWnd::kFacePatchesDelayMs + 50);
+        const auto settled = Clock::now() + std::chrono::milliseconds(150);
         while (Clock::now() < settled) {
             QCoreApplication::processEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

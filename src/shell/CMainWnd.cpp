@@ -3,6 +3,7 @@
 #include "core/CCalc.h"
 #include "face/LedCells.h"
 #include "face/StripTexts.h"
+#include "shell/FacePiece.h"
 #include "shell/Settings.h"
 #include "shell/SystemError.h"
 
@@ -11,7 +12,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 // Draws the part of a picture drawn at scale that covers source (client
@@ -35,7 +38,6 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
     skinOrigin = QPoint(kSkinOrigin.x, kSkinOrigin.y);
     artRequest_ = images.scale;
     ResetDisplayBitmap();
-    ResetFacePatches();
     ApplyZoom();
     move(TheSettings().Gauche, TheSettings().Haut);
 
@@ -49,8 +51,6 @@ CMainWnd::CMainWnd(CCalc& engine, SkinImages skinImages, int zoomPercent)
     pauseTimer_.callOnTimeout(this, &CMainWnd::EndPause);
     typedKeyTimer_.setSingleShot(true);
     typedKeyTimer_.callOnTimeout(this, &CMainWnd::EndTypedLook);
-    facePatchesTimer_.setSingleShot(true);
-    facePatchesTimer_.callOnTimeout(this, &CMainWnd::FillFacePatches);
 
     DrawDisplay(false);
     SetSystemErrorOwner(this);
@@ -76,9 +76,8 @@ void CMainWnd::paintEvent(QPaintEvent* event)
 }
 
 // The face, and the pressed key's picture moved by the press. At the
-// pictures' own scale the face is not kept decoded: a repaint is drawn from
-// the patches kept of its often repainted parts, or else decoded a band at a
-// time.
+// pictures' own scale the face is not kept decoded: a repaint decodes the
+// rows under it, a band at a time.
 void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
 {
     const QRectF face(0, 0, kSkinWidth, kSkinHeight);
@@ -95,57 +94,26 @@ void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
     // Back at the pictures' scale: the resampled face is not needed.
     deviceSkin_ = QImage();
     deviceSkinScale_ = 0;
-    QRegion client;
-    for (const QRect& rect : dirty)
-        client += QRectF(QPointF(rect.topLeft()) / Zoom(), QSizeF(rect.size()) / Zoom()).toAlignedRect();
-    // Kept a moment after start-up, or now if a part (or a pressed key's
-    // look) is repainted before.
-    if (pressed || !client.contains(face.toAlignedRect()))
-        FillFacePatches();
-    if (patches_.Cover(client)) {
-        patches_.Draw(painter, client);
-    } else {
-        const double scale = images.scale;
-        const QRect bounds = client.boundingRect();
-        // The face's rows under the repaint, a row more each way for rounding.
-        images.face.ForEachBand(static_cast<int>(std::floor(bounds.top() * scale)) - 1,
-                                static_cast<int>(std::ceil((bounds.bottom() + 1) * scale)) + 1,
-                                [&](const QImage& band, int first, int count) {
-                                    painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
-                                                      QRectF(0, 0, face.width() * scale, count));
-                                });
-        if (!patches_.Ready())
-            facePatchesTimer_.start(kFacePatchesDelayMs);
+    const double scale = images.scale;
+    const QRectF dirtyBounds = dirty.boundingRect();
+    const QRect client = QRectF(dirtyBounds.topLeft() / Zoom(), dirtyBounds.size() / Zoom()).toAlignedRect();
+    // The face's rows under the repaint, a row more each way for rounding.
+    int top = static_cast<int>(std::floor(client.top() * scale)) - 1;
+    int bottom = static_cast<int>(std::ceil((client.bottom() + 1) * scale)) + 1;
+    std::optional<FacePiece> moved;
+    if (pressed) {
+        moved.emplace(source, scale, images.face.Size());
+        top = std::min(top, moved->Top());
+        bottom = std::max(bottom, moved->Bottom());
     }
-    if (pressed)
-        patches_.DrawMoved(painter, picture, source);
-}
-
-void CMainWnd::FillFacePatches()
-{
-    if (patches_.Ready() || DeviceScale() != images.scale)
-        return;
-    const int first = patches_.FirstRow();
-    const int last = patches_.LastRow();
-    if (images.face.ForEachBand(first, last + 1,
-                                [&](const QImage& band, int top, int rows) { patches_.Take(band, top, rows); }))
-        patches_.Taken(first, last);
-}
-
-void CMainWnd::ResetFacePatches()
-{
-    std::vector<QRect> areas;
-    // A repaint asked for in the 1 times layout grows by rounding at a zoom.
-    constexpr int kMargin = 3;
-    for (int column = 0; column < kKeyColumns; ++column)
-        for (int row = 0; row < kKeyRows; ++row) {
-            const QRect picture = KeyPictureRect(column, row);
-            areas.push_back(picture.united(picture.translated(-kKeyPressShift, -kKeyPressShift))
-                                .adjusted(-kMargin, -kMargin, kMargin, kMargin));
-        }
-    for (const QRect& area : {DisplayWindowRect(), IndicatorRect(), kMainWindowStripRect})
-        areas.push_back(area.adjusted(-kMargin, -kMargin, kMargin, kMargin));
-    patches_ = FacePatches(areas, images.scale, images.face.Size());
+    images.face.ForEachBand(top, bottom, [&](const QImage& band, int first, int count) {
+        painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
+                          QRectF(0, 0, face.width() * scale, count));
+        if (moved)
+            moved->Take(band, first, count);
+    });
+    if (moved)
+        moved->Draw(painter, picture);
 }
 
 QRect CMainWnd::KeyPictureRect(int column, int row) const

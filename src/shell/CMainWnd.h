@@ -6,7 +6,6 @@
 // for the zoom times the screen's pixel ratio.
 
 #include "face/KeyLayout.h"
-#include "shell/FacePatches.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
 #include "shell/SkinRectQt.h"
@@ -31,9 +30,6 @@ public:
     static constexpr int kTypedKeyMs = 200;
     // How long a run executes steps before the window gets a turn.
     static constexpr int kRunSliceMs = 4;
-    // After the window is first drawn, the wait before the parts keys repaint
-    // are decoded and kept, so that start-up does not wait for them.
-    static constexpr int kFacePatchesDelayMs = 100;
 
     // Opens at zoomPercent, which the images should be drawn for.
     CMainWnd(CCalc& calc, SkinImages images, int zoomPercent = kDefaultZoom);
@@ -140,9 +136,6 @@ private:
     void RenderDisplayText(const QString& text, bool exponent);
     // dirty: the window's pixels being repainted.
     void PaintFace(QPainter& painter, const QRegion& dirty);
-    // The face's often repainted parts, kept at the pictures' scale once drawn.
-    void ResetFacePatches();
-    void FillFacePatches();
     void PaintIndicators(QPainter& painter) const;
     void PaintDisplay(QPainter& painter) const;
     void UpdateBlinkAfterKey();
@@ -163,7 +156,6 @@ private:
     QTimer stepTimer_;
     QTimer pauseTimer_;
     QTimer typedKeyTimer_;
-    QTimer facePatchesTimer_;
     std::deque<KeyPosition> typedKeys_;
     bool typedKeyHeld_ = false;
     bool mouseHeld_ = false;
@@ -176,5 +168,4 @@ private:
     double artRequest_ = 1;
     QImage deviceSkin_;
     double deviceSkinScale_ = 0;
-    FacePatches patches_;
 };

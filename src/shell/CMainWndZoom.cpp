@@ -107,7 +107,6 @@ void CMainWnd::UpdateArtwork()
     images = std::move(*art);
     deviceSkinScale_ = 0;
     ResetDisplayBitmap();
-    ResetFacePatches();
     DrawDisplay(false);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The calculator's face, kept as its JPEG bytes and decoded a band of rows
 // at a time while it is drawn: the whole decoded face (5 MB at 2 times) is
-// never held beside the window's own buffer.
+// never held beside the window's own buffer. Where the JPEG has restart
+// markers, decoding starts near the first row asked for.
+
+#include "shell/JpegRestarts.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -22,8 +25,9 @@ public:
     static std::optional<SkinFace> Open(const QString& path);
 
     QSize Size() const { return size_; }
-    // Decodes rows top to bottom (clamped to the face), in bands, in order;
-    // false when the bytes turn out not to be a whole JPEG.
+    // Decodes rows top to bottom (clamped to the face) in bands, each row
+    // once, in no set order; false when the bytes turn out not to be a
+    // whole JPEG.
     bool ForEachBand(int top, int bottom, const BandDrawer& draw) const;
     // The whole face decoded, for resampling it to another scale.
     QImage Whole() const;
@@ -33,4 +37,5 @@ private:
 
     QByteArray jpeg_;  // over the program's own bytes, not a copy
     QSize size_;
+    std::optional<JpegRestarts> restarts_;
 };
