@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>  // before jpeglib.h, which needs FILE
+#include <cstring>
 #include <jpeglib.h>
 
 namespace {
@@ -46,9 +47,12 @@ std::optional<JpegRestarts> JpegRestarts::Index(const QByteArray& jpeg, const jp
         return std::nullopt;
     // The coded data: 0xff is followed by a stuffed zero, a fill byte or a marker.
     index.starts_.push_back(index.headerEnd_);
+    const char* const bytes = jpeg.constData();
     for (at = index.headerEnd_; at + 1 < size; ++at) {
-        if (At(jpeg, at) != kMarker)
-            continue;
+        const void* const found = std::memchr(bytes + at, kMarker, static_cast<std::size_t>(size - 1 - at));
+        if (!found)
+            break;
+        at = static_cast<int>(static_cast<const char*>(found) - bytes);
         const unsigned char next = At(jpeg, at + 1);
         if (next == kStuffed || next == kMarker)
             continue;
