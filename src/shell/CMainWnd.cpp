@@ -3,7 +3,6 @@
 #include "core/CCalc.h"
 #include "face/LedCells.h"
 #include "face/StripTexts.h"
-#include "shell/FacePiece.h"
 #include "shell/Settings.h"
 #include "shell/SystemError.h"
 
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 // Draws the part of a picture drawn at scale that covers source (client
@@ -95,23 +96,48 @@ void CMainWnd::PaintFace(QPainter& painter, const QRegion& dirty)
     deviceSkin_ = QImage();
     deviceSkinScale_ = 0;
     const double scale = images.scale;
-    const QRectF dirtyBounds = dirty.boundingRect();
-    const QRect client = QRectF(dirtyBounds.topLeft() / Zoom(), dirtyBounds.size() / Zoom()).toAlignedRect();
-    // The face's rows under the repaint, a row more each way for rounding.
-    int top = static_cast<int>(std::floor(client.top() * scale)) - 1;
-    int bottom = static_cast<int>(std::ceil((client.bottom() + 1) * scale)) + 1;
+    // The face's rows under each part of the repaint, a row more each way for
+    // rounding: the display and a key far below it are decoded apart.
+    std::vector<std::pair<int, int>> spans;
+    std::vector<const FacePiece*> kept;
+    for (const QRect& rect : dirty) {
+        const QRect client = QRectF(QPointF(rect.topLeft()) / Zoom(), QSizeF(rect.size()) / Zoom()).toAlignedRect();
+        const auto holding = std::find_if(keptFace_.begin(), keptFace_.end(), [&](const FacePiece& piece) {
+            return piece.Ready() && piece.Area().contains(client);
+        });
+        if (holding != keptFace_.end()) {
+            kept.push_back(&*holding);
+            continue;
+        }
+        spans.emplace_back(static_cast<int>(std::floor(client.top() * scale)) - 1,
+                           static_cast<int>(std::ceil((client.bottom() + 1) * scale)) + 1);
+    }
     std::optional<FacePiece> moved;
     if (pressed) {
         moved.emplace(source, scale, images.face.Size());
-        top = std::min(top, moved->Top());
-        bottom = std::max(bottom, moved->Bottom());
+        spans.emplace_back(moved->Top(), moved->Bottom());
     }
-    images.face.ForEachBand(top, bottom, [&](const QImage& band, int first, int count) {
+    std::sort(spans.begin(), spans.end());
+    auto draw = [&](const QImage& band, int first, int count) {
         painter.drawImage(QRectF(0, first / scale, face.width(), count / scale), band,
                           QRectF(0, 0, face.width() * scale, count));
         if (moved)
             moved->Take(band, first, count);
-    });
+        for (FacePiece& piece : keptFace_)
+            if (!piece.Ready())
+                piece.Take(band, first, count);
+    };
+    // Rows this close are decoded with those between: starting again costs
+    // about as much.
+    constexpr int kJoinedGap = 32;
+    for (std::size_t i = 0; i < spans.size();) {
+        auto [top, bottom] = spans[i];
+        for (++i; i < spans.size() && spans[i].first <= bottom + kJoinedGap; ++i)
+            bottom = std::max(bottom, spans[i].second);
+        images.face.ForEachBand(top, bottom, draw);
+    }
+    for (const FacePiece* piece : kept)
+        piece->Draw(painter, piece->Area());
     if (moved)
         moved->Draw(painter, picture);
 }

@@ -6,6 +6,7 @@
 // for the zoom times the screen's pixel ratio.
 
 #include "face/KeyLayout.h"
+#include "shell/FacePiece.h"
 #include "shell/LabelStrip.h"
 #include "shell/Skin.h"
 #include "shell/SkinRectQt.h"
@@ -18,6 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <optional>
+#include <vector>
 
 class CCalc;
 class ModuleLibrary;
@@ -168,4 +171,7 @@ private:
     double artRequest_ = 1;
     QImage deviceSkin_;
     double deviceSkinScale_ = 0;
+    // The face around the display and the indicators, kept once drawn:
+    // every key repaints them.
+    std::vector<FacePiece> keptFace_;
 };

@@ -115,6 +115,11 @@ void CMainWnd::ResetDisplayBitmap()
     displayBitmap = QImage(ScaledSize(kDisplayRect.size(), images.scale), QImage::Format_RGB32);
     displayBitmap.fill(Qt::black);
     displayText.clear();
+    // A repaint asked for in the 1 times layout grows by rounding at a zoom.
+    constexpr int kMargin = 3;
+    keptFace_.clear();
+    for (const QRect& area : {DisplayWindowRect(), IndicatorRect()})
+        keptFace_.emplace_back(area.adjusted(-kMargin, -kMargin, kMargin, kMargin), images.scale, images.face.Size());
 }
 
 const QImage& CMainWnd::DeviceSkin()

@@ -10,7 +10,9 @@ FacePiece::FacePiece(const QRect& area, double scale, QSize faceSize)
                   .toAlignedRect()
                   .intersected(QRect(QPoint(), faceSize))),
       scale_(scale),
-      image_(pixels_.size(), QImage::Format_RGB32)
+      image_(pixels_.size(), QImage::Format_RGB32),
+      taken_(static_cast<std::size_t>(std::max(pixels_.height(), 0))),
+      missingRows_(static_cast<int>(taken_.size()))
 {
 }
 
@@ -19,9 +21,13 @@ void FacePiece::Take(const QImage& band, int top, int rows)
     const int from = std::max(top, pixels_.top());
     const int to = std::min(top + rows - 1, pixels_.bottom());
     const auto bytes = static_cast<std::size_t>(pixels_.width()) * 4;
-    for (int y = from; y <= to; ++y)
+    for (int y = from; y <= to; ++y) {
         std::memcpy(image_.scanLine(y - pixels_.top()),
                     band.constScanLine(y - top) + static_cast<std::ptrdiff_t>(pixels_.left()) * 4, bytes);
+        auto taken = taken_[static_cast<std::size_t>(y - pixels_.top())];
+        missingRows_ -= taken ? 0 : 1;
+        taken = true;
+    }
 }
 
 void FacePiece::Draw(QPainter& painter, const QRect& target) const
