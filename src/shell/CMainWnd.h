@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
-#include <optional>
 #include <vector>
 
 class CCalc;
