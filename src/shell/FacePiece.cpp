@@ -24,9 +24,11 @@ void FacePiece::Take(const QImage& band, int top, int rows)
     for (int y = from; y <= to; ++y) {
         std::memcpy(image_.scanLine(y - pixels_.top()),
                     band.constScanLine(y - top) + static_cast<std::ptrdiff_t>(pixels_.left()) * 4, bytes);
-        auto taken = taken_[static_cast<std::size_t>(y - pixels_.top())];
-        missingRows_ -= taken ? 0 : 1;
-        taken = true;
+        const auto row = static_cast<std::size_t>(y - pixels_.top());
+        if (!taken_[row]) {
+            taken_[row] = true;
+            --missingRows_;
+        }
     }
 }
 
